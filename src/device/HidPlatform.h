@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+struct HidIds {
+    uint16_t vendor = 0;
+    uint16_t product = 0;
+};
+
+// One opened HID interface.
+class HidDevice {
+public:
+    virtual ~HidDevice() = default;
+
+    // The vendor and product ids, or nothing when they can't be read.
+    virtual std::optional<HidIds> ids() = 0;
+    // The input report length that the device declares, report ID included.
+    virtual std::size_t inputReportLength() = 0;
+    // Reads one waiting input report without blocking, report ID in byte 0 for numbered
+    // reports. Answers the bytes read, 0 when no report is waiting, -1 when the device is gone.
+    virtual int read(std::span<uint8_t> into) = 0;
+    // Sends a feature report, report ID first; answers whether the platform took it.
+    virtual bool sendFeatureReport(std::span<const uint8_t> report) = 0;
+};
+
+// The platform's HID interfaces: the present ones in enumeration order, and opening one.
+class HidPlatform {
+public:
+    virtual ~HidPlatform() = default;
+
+    virtual std::vector<std::string> interfaces() = 0;
+    // Opens an interface for reading and writing; nullptr when it refuses.
+    virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
+};
+
+}  // namespace qv

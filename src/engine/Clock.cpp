@@ -1,0 +1,17 @@
+#include "engine/Clock.h"
+
+#include <thread>
+
+namespace qv {
+
+Clock::Duration SystemClock::now() const
+{
+    return std::chrono::steady_clock::now().time_since_epoch();
+}
+
+void SystemClock::sleep(std::chrono::milliseconds ms)
+{
+    std::this_thread::sleep_for(ms);
+}
+
+}  // namespace qv

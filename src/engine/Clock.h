@@ -1,0 +1,24 @@
+#pragma once
+
+#include <chrono>
+
+namespace qv {
+
+// Every reading of time and every pause goes through one clock, so tests can play lamp shows,
+// delays and timers without waiting and still check each pause.
+class Clock {
+public:
+    using Duration = std::chrono::nanoseconds;
+
+    virtual ~Clock() = default;
+    virtual Duration now() const = 0;
+    virtual void sleep(std::chrono::milliseconds ms) = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    Duration now() const override;
+    void sleep(std::chrono::milliseconds ms) override;
+};
+
+}  // namespace qv

@@ -1,0 +1,78 @@
+#include "engine/PrecisionTimer.h"
+
+#include <chrono>
+
+namespace qv {
+
+PrecisionTimer::PrecisionTimer(Clock& clock, TimerDriver* driver) : clock_(clock), driver_(driver) {}
+
+PrecisionTimer::~PrecisionTimer()
+{
+    if (driver_ != nullptr) {
+        driver_->stop();
+    }
+}
+
+bool PrecisionTimer::Enabled() const
+{
+    if (firingMode_ == OneShot) {
+        return enabled_ && clock_.now() < deadline_;
+    }
+    return enabled_;
+}
+
+void PrecisionTimer::SetEnabled(bool enabled)
+{
+    if (!enabled) {
+        enabled_ = false;
+        if (driver_ != nullptr) {
+            driver_->stop();
+        }
+        return;
+    }
+    // Arming a running timer again must not move its expiry: the sequence ring re-arms a delay
+    // on every tick while it waits, and the delay would otherwise never end.
+    if (Enabled()) {
+        return;
+    }
+    enabled_ = true;
+    deadline_ = clock_.now() + intervalDuration();
+    startDriver();
+}
+
+void PrecisionTimer::SetInterval(int32_t ms)
+{
+    if (ms == interval_) {
+        return;
+    }
+    interval_ = ms;
+    if (Enabled()) {
+        deadline_ = clock_.now() + intervalDuration();
+        startDriver();
+    }
+}
+
+void PrecisionTimer::fire()
+{
+    if (firingMode_ == OneShot) {
+        enabled_ = false;
+        driver_->stop();
+    }
+    if (Timer) {
+        Timer(interval_);
+    }
+}
+
+void PrecisionTimer::startDriver()
+{
+    if (driver_ != nullptr) {
+        driver_->start(intervalDuration(), [this] { fire(); });
+    }
+}
+
+Clock::Duration PrecisionTimer::intervalDuration() const
+{
+    return std::chrono::milliseconds(interval_);
+}
+
+}  // namespace qv

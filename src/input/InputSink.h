@@ -1,0 +1,16 @@
+#pragma once
+
+#include "input/InputRecord.h"
+
+namespace qv {
+
+// Where synthesized input goes: a platform backend, or a recorder in tests.
+class InputSink {
+public:
+    virtual ~InputSink() = default;
+    virtual void send(const InputRecord& record) = 0;
+    // Releases every key and button the sink still holds down; called before the program ends.
+    virtual void close() {}
+};
+
+}  // namespace qv

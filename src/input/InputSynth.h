@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/Model.h"
+#include "engine/PrecisionTimer.h"
+#include "input/InputSink.h"
+
+namespace qv {
+
+// Turns output codes into input records, one record per call, and arms the delay timer for a
+// delay code. Keeps no state beyond its lookup tables.
+class InputSynth final {
+public:
+    InputSynth(InputSink& sink, const PanelSettings& settings, PrecisionTimer& delayTimer);
+
+    void SendKeyDown(int32_t code);
+    void SendKeyUp(int32_t code);
+    void SendMouseMove(int16_t x, int16_t y);
+    void SendMouseWheel(int16_t delta);
+    void SendLeftDown();
+    void SendLeftUp();
+    void SendRightDown();
+    void SendRightUp();
+    void SendMiddleDown();
+    void SendMiddleUp();
+    void StartDelay(uint8_t index);
+
+private:
+    InputSink& sink_;
+    const PanelSettings& settings_;
+    PrecisionTimer& delayTimer_;
+};
+
+}  // namespace qv
