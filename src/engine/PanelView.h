@@ -15,8 +15,11 @@ public:
     virtual bool Visible() const = 0;
     // The caption of the tray item TrayPause: "Pause Engine" while running.
     virtual std::string TrayPauseCaption() const = 0;
-    // The live view of a tick while the panel is shown; it ends with the output preview.
+    // The live view of a tick while the panel is shown; the engine runs the preview after it.
     virtual void Refresh() = 0;
+    // The preview's colouring of the slot button `slot` and of "Simulate Mouse": active or idle.
+    virtual void SetSlotColour(int slot, bool active) = 0;
+    virtual void SetSimMouseColour(bool active) = 0;
 
     virtual void SetFreqEnabled(bool enabled) = 0;
     virtual void SetTimerMenuChecks(bool highPrecision) = 0;
