@@ -85,6 +85,9 @@ struct PanelHarness {
         QCoreApplication::processEvents();
     }
 
+    // The controller's next input report: the report ID, then bytes 1..6.
+    void Report(Bytes bytes) { hid.present.front().waiting.push_back(std::move(bytes)); }
+
     const PanelControls& c() const { return panel->Controls(); }
     const PanelMenus& m() const { return panel->Menus(); }
     PrecisionTimer& ccTimer() { return panel->TheEngine().ccTimer; }
