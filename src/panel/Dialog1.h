@@ -111,6 +111,7 @@ private:
     void SetCcInterval(int32_t ms);
     void StopEngineTimers();
     void FinishOutput();
+    void LeaveController();
     void Unload();
     void TellInputProblem();
 

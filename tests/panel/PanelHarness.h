@@ -27,6 +27,7 @@ public:
     void DeleteIcon() override {
         shown = false;
         log.push_back("delete");
+        reportsAtDelete.push_back(reports != nullptr ? reports->size() : 0);
     }
     bool IconShown() const override { return shown; }
 
@@ -34,6 +35,9 @@ public:
     bool shown = false;
     QMenu* menu = nullptr;
     std::vector<std::string> log;
+    // The controller's feature reports, to tell when the icon went away.
+    const std::vector<SentFeatureReport>* reports = nullptr;
+    std::vector<std::size_t> reportsAtDelete;
 };
 
 // A timer driver stepped by hand.
@@ -65,6 +69,7 @@ struct PanelHarness {
             hid.addController();
         }
         tray.available = trayAvailable;
+        tray.reports = &hid.featureReports;
         panel = std::make_unique<Dialog1>(PanelParts{
             .model = model,
             .link = link,
