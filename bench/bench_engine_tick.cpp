@@ -2,36 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <span>
 
+#include "AllocationCounter.h"
 #include "engine/Engine.h"
 #include "engine/Startup.h"
-
-namespace {
-
-// Counts every allocation in the program, to show the tick makes none.
-std::size_t allocations = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace qv {
 namespace {
@@ -99,12 +75,12 @@ void RunTicks(benchmark::State& state, bool shown) {
     engine->SetRingStart(kRingStart);
     engine->EngineTick();
 
-    const std::size_t before = allocations;
+    const std::size_t before = AllocationCount();
     for (auto _ : state) {
         engine->EngineTick();
     }
     state.counters["allocations/tick"] = benchmark::Counter(
-        static_cast<double>(allocations - before) /
+        static_cast<double>(AllocationCount() - before) /
         static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1)));
 }
 
