@@ -17,7 +17,6 @@ namespace {
 class FilenameTest : public ::testing::Test {
 protected:
     FilenameTest() {
-        test::App();
         for (const char* name : {"b.qv1", "A.QV1", "c.txt", ".hidden.qv1"}) {
             QFile file(folder.filePath(QString::fromLatin1(name)));
             file.open(QIODevice::WriteOnly);
@@ -39,7 +38,6 @@ protected:
 
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    QApplication& app = test::App();
     QTemporaryDir folder;
     Filename dialog;
 };

@@ -35,7 +35,6 @@ protected:
                model->axes.Limits.MinX == other.axes.Limits.MinX;
     }
 
-    QApplication& app = test::App();
     QTemporaryDir documents;
     QString folder = documents.filePath(QStringLiteral("Strategic Commander"));
     std::unique_ptr<Model> model = std::make_unique<Model>();
