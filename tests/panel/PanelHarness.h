@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "QtTestApp.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
+#include "StepTimerDriver.h"
 #include "panel/Dialog1.h"
 #include "panel/TrayArea.h"
 
@@ -38,26 +38,6 @@ public:
     // The controller's feature reports, to tell when the icon went away.
     const std::vector<SentFeatureReport>* reports = nullptr;
     std::vector<std::size_t> reportsAtDelete;
-};
-
-// A timer driver stepped by hand.
-class HandDriver final : public TimerDriver {
-public:
-    void start(Clock::Duration p, std::function<void()> f) override {
-        period = p;
-        fire = std::move(f);
-        running = true;
-    }
-    void stop() override { running = false; }
-    void Tick() {
-        if (running) {
-            fire();
-        }
-    }
-
-    Clock::Duration period{};
-    std::function<void()> fire;
-    bool running = false;
 };
 
 // The real panel against the scripted controller, a recording sink, hand-stepped timers and
@@ -103,8 +83,8 @@ struct PanelHarness {
     DeviceLink link{hid};
     RecordingSink sink;
     FakeTray tray;
-    HandDriver cc;
-    HandDriver ss;
+    StepTimerDriver cc;
+    StepTimerDriver ss;
     QTemporaryDir folder;
     Model model;
     std::unique_ptr<Dialog1> panel;

@@ -27,7 +27,7 @@ void StartHoldingAKey(PanelHarness& h) {
     h.Start();
     h.c().Send->click();
     h.Report({1, 0, 0, 0, 0, 0x01, 0});
-    h.ss.Tick();
+    h.ss.fire();
     ASSERT_EQ(h.sink.keyDowns().size(), 1u);
 }
 

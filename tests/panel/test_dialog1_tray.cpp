@@ -42,7 +42,7 @@ TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
     EXPECT_FALSE(h.cc.running);
 
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.Tick();
+    h.ss.fire();
     EXPECT_TRUE(h.sink.keyDowns().empty()) << "the shown panel only previews";
 
     h.c().Freq->SetValue(3);
@@ -59,9 +59,9 @@ TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
     EXPECT_TRUE(h.ss.running);
 
     h.Report({1, 0, 0, 0, 0, 0, 0});
-    h.ss.Tick();
+    h.ss.fire();
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.Tick();
+    h.ss.fire();
     EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key});
 }
 
@@ -194,7 +194,7 @@ TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
     EXPECT_FALSE(h.tray.shown);
     EXPECT_EQ(h.ccTimer().Interval(), 2);
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.Tick();
+    h.ss.fire();
     EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
 
     h.panel->showNormal();
