@@ -1,7 +1,6 @@
 #pragma once
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,9 +14,8 @@
 namespace qv::test {
 
 // Starts `argv` with the test's environment plus `extra` (NAME=value entries, which win). Its
-// standard streams go to /dev/null; `keepFd` stays open in it.
-inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra,
-                   int keepFd = -1) {
+// standard streams go to /dev/null.
+inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra) {
     std::vector<std::string> environment = extra;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string line = *entry;
@@ -49,9 +47,6 @@ inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::
     dup2(null, STDIN_FILENO);
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
-    if (keepFd >= 0) {
-        fcntl(keepFd, F_SETFD, 0);
-    }
     execve(args[0], args.data(), envp.data());
     _exit(127);
 }
@@ -68,48 +63,5 @@ inline std::optional<int> WaitForExit(pid_t pid, std::chrono::milliseconds limit
     } while (std::chrono::steady_clock::now() < end);
     return std::nullopt;
 }
-
-// An X server of the test's own on a display number that it chooses itself.
-class XvfbServer final {
-public:
-    explicit XvfbServer(const std::string& xvfb) {
-        int ready[2];
-        if (pipe2(ready, O_CLOEXEC) != 0) {
-            return;
-        }
-        pid_ = Spawn({xvfb, "-displayfd", std::to_string(ready[1]), "-screen", "0", "1024x768x24",
-                      "-nolisten", "tcp"},
-                     {}, ready[1]);
-        close(ready[1]);
-        std::string number;
-        pollfd wait{ready[0], POLLIN, 0};
-        char c = 0;
-        while (poll(&wait, 1, 20000) == 1 && read(ready[0], &c, 1) == 1 && c != '\n') {
-            number += c;
-        }
-        close(ready[0]);
-        if (!number.empty()) {
-            display_ = ":" + number;
-        }
-    }
-    ~XvfbServer() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            if (!WaitForExit(pid_, std::chrono::seconds(10))) {
-                kill(pid_, SIGKILL);
-                waitpid(pid_, nullptr, 0);
-            }
-        }
-    }
-    XvfbServer(const XvfbServer&) = delete;
-    XvfbServer& operator=(const XvfbServer&) = delete;
-
-    // ":N", or empty when the server did not come up.
-    const std::string& Display() const { return display_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string display_;
-};
 
 }  // namespace qv::test
