@@ -25,11 +25,9 @@ void Dialog1::TrayExit_Click() {
     PlayExitSequence(parts_.link, parts_.clock);
     parts_.link.CloseDevice();
     Unload();
-    QCoreApplication::exit(0);
 }
 
-// The panel's "&Exit": the lamps, the controller closed, every window unloaded; the program
-// ends with its last window.
+// The panel's "&Exit": the lamps, the controller closed, every window unloaded.
 void Dialog1::CancelButton_Click(int) {
     LeaveController();
     Unload();
@@ -61,6 +59,8 @@ void Dialog1::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     QMainWindow::closeEvent(event);
+    // The panel is the program's last window: the program ends with it.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace qv

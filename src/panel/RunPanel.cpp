@@ -6,6 +6,8 @@
 namespace qv {
 
 int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
+    // The panel hides in the tray, so the program ends only when the panel unloads.
+    QApplication::setQuitOnLastWindowClosed(false);
     // Watched from the start, so that a signal also ends the start-up message.
     terminations.Watch([&panel] { panel.TrayExit_Click(); });
     if (!panel.Form_Load()) {
