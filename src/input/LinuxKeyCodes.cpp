@@ -27,7 +27,7 @@ LinuxKeyTable FillLinuxKeyCodes() {
         {0x49, KEY_I}, {0x4A, KEY_J}, {0x4B, KEY_K}, {0x4C, KEY_L}, {0x4D, KEY_M}, {0x4E, KEY_N},
         {0x4F, KEY_O}, {0x50, KEY_P}, {0x51, KEY_Q}, {0x52, KEY_R}, {0x53, KEY_S}, {0x54, KEY_T},
         {0x55, KEY_U}, {0x56, KEY_V}, {0x57, KEY_W}, {0x58, KEY_X}, {0x59, KEY_Y}, {0x5A, KEY_Z},
-        // Windows keys, applications key, sleep.
+        // Logo keys, menu key, sleep.
         {0x5B, KEY_LEFTMETA}, {0x5C, KEY_RIGHTMETA}, {0x5D, KEY_COMPOSE}, {0x5F, KEY_SLEEP},
         // Keypad; the separator code is the keypad's Enter key here.
         {0x60, KEY_KP0}, {0x61, KEY_KP1}, {0x62, KEY_KP2}, {0x63, KEY_KP3}, {0x64, KEY_KP4},
