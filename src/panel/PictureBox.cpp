@@ -108,7 +108,8 @@ void PictureBox::Render() {
     QPainter painter(&image_);
     for (const Stroke& s : shown_) {
         QPen pen(QColor::fromRgb(s.fore), s.width);
-        pen.setCapStyle(Qt::RoundCap);
+        // Round ends on lines two pixels wide or less are invisible and cost most of the time.
+        pen.setCapStyle(s.width > 2 ? Qt::RoundCap : Qt::SquareCap);
         pen.setJoinStyle(s.shape == Shape::Line ? Qt::RoundJoin : Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(QColor::fromRgb(s.fill));

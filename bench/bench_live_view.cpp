@@ -1,0 +1,49 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "LiveViewPanel.h"
+
+namespace {
+
+// The widest fan (twist dead zone 500: 112 lines) with the stick and the twist moving on every
+// tick, so every picture is drawn and painted again.
+void BM_RefreshMoving(benchmark::State& state) {
+    qv::test::LiveViewPanel panel;
+    panel.window.show();
+    panel.model.settings.DeadZone2 = 500;
+    panel.model.settings.MidDeadZone = 300;
+    int16_t axis = 0;
+    for (auto _ : state) {
+        axis = static_cast<int16_t>((axis + 37) % 1000 - 500);
+        panel.model.axes.AxisX = axis;
+        panel.model.axes.AxisTurn = static_cast<int16_t>(-axis);
+        panel.view->Refresh();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RefreshMoving);
+
+// The panel shown and the controller at rest: the refresh that runs most of the time.
+void BM_RefreshIdle(benchmark::State& state) {
+    qv::test::LiveViewPanel panel;
+    panel.window.show();
+    panel.model.settings.DeadZone2 = 500;
+    panel.Refresh(30);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        panel.view->Refresh();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RefreshIdle);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
