@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "device/HidPlatform.h"
 
@@ -19,6 +20,7 @@ public:
     // Opens the first present interface with the controller's ids; without one nothing stays open.
     bool FindTheHid();
     // Takes a waiting report into ReportBuffer without blocking; the previous one stays otherwise.
+    // A device that has gone leaves the buffer all zeros, so every input reads as released.
     void ReadDeviceReport();
     void SendFeatureReport(uint8_t b0, uint8_t b1, uint8_t b2);
     void CloseDevice();
@@ -30,6 +32,8 @@ private:
     HidPlatform& platform_;
     std::unique_ptr<HidDevice> device_;
     std::size_t inputReportLength_ = 0;
+    // Holds a whole report of the declared length; only its first bytes reach ReportBuffer.
+    std::vector<uint8_t> readBuffer_;
     std::array<uint8_t, 8> reportBuffer_{};
 };
 

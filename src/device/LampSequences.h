@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "engine/Clock.h"
+#include "engine/Model.h"
 
 namespace qv {
 
@@ -9,5 +10,11 @@ namespace qv {
 void PlayStartupShow(DeviceLink& link, Clock& clock);
 // The lamp sequence of every exit, before the device is closed: nine reports, 900 ms in all.
 void PlayExitSequence(DeviceLink& link, Clock& clock);
+
+// Marks the button of `slot` (0..33) while its assignment is edited; slots without a lamp
+// switch every lamp off.
+void ShowSlotLamp(DeviceLink& link, const Model& model, int slot);
+// Every lamp at its idle value, as while the engine runs.
+void ShowIdleLamps(DeviceLink& link);
 
 }  // namespace qv

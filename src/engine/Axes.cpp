@@ -10,8 +10,7 @@ namespace {
 
 constexpr int kDefaultRange = 1024;
 
-int16_t Calibrate(int16_t raw, AxisSample& sample, const AxisScale& axis)
-{
+int16_t Calibrate(int16_t raw, AxisSample& sample, const AxisScale& axis) {
     sample.value = raw;
     sample.isNew = true;
     const int difference = raw - axis.centre;
@@ -20,19 +19,18 @@ int16_t Calibrate(int16_t raw, AxisSample& sample, const AxisScale& axis)
 
 // A range of 0 has no scale, and limits further apart than 16 bits hold have no 16-bit range;
 // such an axis (only a hand-made profile brings one) keeps the default span so it stays usable.
-AxisScale Derive(int16_t max, int16_t min)
-{
+AxisScale Derive(int16_t max, int16_t min) {
     const int range = std::abs(min - max);
     if (range == 0 || range > std::numeric_limits<int16_t>::max()) {
         return {kDefaultRange, 0, 1.0};
     }
-    return {static_cast<int16_t>(range), RoundToInt16(max - range / 2.0), kDefaultRange / double(range)};
+    return {static_cast<int16_t>(range), RoundToInt16(max - range / 2.0),
+            kDefaultRange / double(range)};
 }
 
 }  // namespace
 
-int16_t RoundToInt16(double value)
-{
+int16_t RoundToInt16(double value) {
     const double rounded = std::nearbyint(value);
     if (rounded > std::numeric_limits<int16_t>::max()) {
         return std::numeric_limits<int16_t>::max();
@@ -43,8 +41,7 @@ int16_t RoundToInt16(double value)
     return static_cast<int16_t>(rounded);
 }
 
-int16_t RawX(uint8_t lo, uint8_t hi)
-{
+int16_t RawX(uint8_t lo, uint8_t hi) {
     const int h = hi & 3;
     if (h <= 1) {
         return static_cast<int16_t>(256 * h + lo);
@@ -52,8 +49,7 @@ int16_t RawX(uint8_t lo, uint8_t hi)
     return static_cast<int16_t>(256 * (h - 3) - (255 - lo));
 }
 
-int16_t RawY(uint8_t lo, uint8_t hi)
-{
+int16_t RawY(uint8_t lo, uint8_t hi) {
     const int h = hi & 15;
     if (h <= 7) {
         const int16_t v = RoundToInt16(64 * h + lo / 4.0);
@@ -63,8 +59,7 @@ int16_t RawY(uint8_t lo, uint8_t hi)
     return v < -511 ? int16_t{-511} : v;
 }
 
-int16_t RawTurn(uint8_t lo, uint8_t hi)
-{
+int16_t RawTurn(uint8_t lo, uint8_t hi) {
     const int h = hi & 63;
     if (h <= 31) {
         const int16_t v = RoundToInt16(16 * h + lo / 16.0);
@@ -74,23 +69,19 @@ int16_t RawTurn(uint8_t lo, uint8_t hi)
     return v < -511 ? int16_t{-511} : v;
 }
 
-int16_t Axes::DecodeX(uint8_t lo, uint8_t hi)
-{
+int16_t Axes::DecodeX(uint8_t lo, uint8_t hi) {
     return Calibrate(RawX(lo, hi), SampleX, x_);
 }
 
-int16_t Axes::DecodeY(uint8_t lo, uint8_t hi)
-{
+int16_t Axes::DecodeY(uint8_t lo, uint8_t hi) {
     return Calibrate(RawY(lo, hi), SampleY, y_);
 }
 
-int16_t Axes::DecodeTurn(uint8_t lo, uint8_t hi)
-{
+int16_t Axes::DecodeTurn(uint8_t lo, uint8_t hi) {
     return Calibrate(RawTurn(lo, hi), SampleTurn, turn_);
 }
 
-void Axes::ApplyCalibration()
-{
+void Axes::ApplyCalibration() {
     x_ = Derive(Limits.MaxX, Limits.MinX);
     y_ = Derive(Limits.MaxY, Limits.MinY);
     turn_ = Derive(Limits.MaxTurn, Limits.MinTurn);

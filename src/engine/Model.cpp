@@ -50,8 +50,7 @@ constexpr std::array<SlotDefault, kSlots> kDefaults{{
 
 }  // namespace
 
-void FillDefaults(Model& model)
-{
+void FillDefaults(Model& model) {
     for (int mode = 0; mode < kModes; ++mode) {
         for (int slot = 0; slot < kSlots; ++slot) {
             model.KeyMap[mode][slot][1] = kDefaults[slot].key;
@@ -64,15 +63,14 @@ void FillDefaults(Model& model)
     }
 }
 
-PageTargets PageLayout(int open)
-{
+PageTargets PageLayout(int open) {
     switch (open) {
-    case 2:
-        return {{4320, 4800, 6480}, {375, 1575, 375}};
-    case 3:
-        return {{4320, 4800, 5280}, {375, 375, 1575}};
-    default:
-        return {{4320, 6000, 6480}, {1575, 375, 375}};
+        case 2:
+            return {{4320, 4800, 6480}, {375, 1575, 375}};
+        case 3:
+            return {{4320, 4800, 5280}, {375, 375, 1575}};
+        default:
+            return {{4320, 6000, 6480}, {1575, 375, 375}};
     }
 }
 

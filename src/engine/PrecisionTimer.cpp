@@ -4,25 +4,23 @@
 
 namespace qv {
 
-PrecisionTimer::PrecisionTimer(Clock& clock, TimerDriver* driver) : clock_(clock), driver_(driver) {}
+PrecisionTimer::PrecisionTimer(Clock& clock, TimerDriver* driver)
+    : clock_(clock), driver_(driver) {}
 
-PrecisionTimer::~PrecisionTimer()
-{
+PrecisionTimer::~PrecisionTimer() {
     if (driver_ != nullptr) {
         driver_->stop();
     }
 }
 
-bool PrecisionTimer::Enabled() const
-{
+bool PrecisionTimer::Enabled() const {
     if (firingMode_ == OneShot) {
         return enabled_ && clock_.now() < deadline_;
     }
     return enabled_;
 }
 
-void PrecisionTimer::SetEnabled(bool enabled)
-{
+void PrecisionTimer::SetEnabled(bool enabled) {
     if (!enabled) {
         enabled_ = false;
         if (driver_ != nullptr) {
@@ -40,8 +38,7 @@ void PrecisionTimer::SetEnabled(bool enabled)
     startDriver();
 }
 
-void PrecisionTimer::SetInterval(int32_t ms)
-{
+void PrecisionTimer::SetInterval(int32_t ms) {
     if (ms == interval_) {
         return;
     }
@@ -52,8 +49,7 @@ void PrecisionTimer::SetInterval(int32_t ms)
     }
 }
 
-void PrecisionTimer::fire()
-{
+void PrecisionTimer::fire() {
     if (firingMode_ == OneShot) {
         enabled_ = false;
         driver_->stop();
@@ -63,15 +59,13 @@ void PrecisionTimer::fire()
     }
 }
 
-void PrecisionTimer::startDriver()
-{
+void PrecisionTimer::startDriver() {
     if (driver_ != nullptr) {
         driver_->start(intervalDuration(), [this] { fire(); });
     }
 }
 
-Clock::Duration PrecisionTimer::intervalDuration() const
-{
+Clock::Duration PrecisionTimer::intervalDuration() const {
     return std::chrono::milliseconds(interval_);
 }
 

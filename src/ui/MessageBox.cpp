@@ -8,8 +8,7 @@ QList<MessageBox::Shown> MessageBox::s_answered;
 QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons,
-                                             QMessageBox::StandardButton defaultButton)
-{
+                                             QMessageBox::StandardButton defaultButton) {
     if (s_nextAnswer != QMessageBox::NoButton) {
         const QMessageBox::StandardButton answer = s_nextAnswer;
         s_nextAnswer = QMessageBox::NoButton;
@@ -23,23 +22,19 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& tit
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
-{
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
     s_nextAnswer = answer;
 }
 
-const QList<MessageBox::Shown>& MessageBox::answered()
-{
+const QList<MessageBox::Shown>& MessageBox::answered() {
     return s_answered;
 }
 
-void MessageBox::clearAnswered()
-{
+void MessageBox::clearAnswered() {
     s_answered.clear();
 }
 
-QString MessageLines(const QString& text)
-{
+QString MessageLines(const QString& text) {
     QString lines = text;
     lines.replace(QChar('\r'), QChar('\n'));
     return lines;

@@ -16,11 +16,10 @@ public:
     };
 
     // Shows a modal box without an icon; answers the button the user pressed.
-    static QMessageBox::StandardButton show(QWidget* parent, const QString& title,
-                                            const QString& text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                            QMessageBox::StandardButton defaultButton =
-                                                QMessageBox::NoButton);
+    static QMessageBox::StandardButton show(
+        QWidget* parent, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // Test hook: the next box is not shown but answered with `answer`.
     static void setNextAnswer(QMessageBox::StandardButton answer);

@@ -8,16 +8,14 @@
 namespace qv {
 namespace {
 
-Axes DefaultAxes()
-{
+Axes DefaultAxes() {
     Axes axes;
     axes.Limits = {512, -512, 512, -512, 512, -512};
     axes.ApplyCalibration();
     return axes;
 }
 
-TEST(RawDecoding, XIsNotTwosComplement)
-{
+TEST(RawDecoding, XIsNotTwosComplement) {
     EXPECT_EQ(RawX(0xFF, 0b11), 0);
     EXPECT_EQ(RawX(0x00, 0b10), -511);
     EXPECT_EQ(RawX(0xFF, 0b01), 511);
@@ -26,8 +24,7 @@ TEST(RawDecoding, XIsNotTwosComplement)
     EXPECT_EQ(RawX(0xFF, 0xFD), 511);
 }
 
-TEST(RawDecoding, YRoundsHalfToEvenAndClampsAtTheEnds)
-{
+TEST(RawDecoding, YRoundsHalfToEvenAndClampsAtTheEnds) {
     EXPECT_EQ(RawY(0x02, 0), 0);
     EXPECT_EQ(RawY(0x03, 0), 1);
     EXPECT_EQ(RawY(0x06, 0), 2);
@@ -44,8 +41,7 @@ TEST(RawDecoding, YRoundsHalfToEvenAndClampsAtTheEnds)
     EXPECT_EQ(RawY(0x06, 0xF0), 2);
 }
 
-TEST(RawDecoding, TurnRoundsHalfToEvenAndClampsAtTheEnds)
-{
+TEST(RawDecoding, TurnRoundsHalfToEvenAndClampsAtTheEnds) {
     EXPECT_EQ(RawTurn(0x80, 0), 8);
     EXPECT_EQ(RawTurn(0x88, 0), 8);
     EXPECT_EQ(RawTurn(0x98, 0), 10);
@@ -56,8 +52,7 @@ TEST(RawDecoding, TurnRoundsHalfToEvenAndClampsAtTheEnds)
     EXPECT_EQ(RawTurn(0x0F, 0xC0), 1);
 }
 
-TEST(RawDecoding, EveryFieldStaysWithinTheRawRange)
-{
+TEST(RawDecoding, EveryFieldStaysWithinTheRawRange) {
     for (int lo = 0; lo < 256; ++lo) {
         for (int hi = 0; hi < 256; ++hi) {
             const auto l = static_cast<uint8_t>(lo);
@@ -70,8 +65,7 @@ TEST(RawDecoding, EveryFieldStaysWithinTheRawRange)
     }
 }
 
-TEST(Decoders, DefaultLimitsPassTheRawValueAndFlagTheSample)
-{
+TEST(Decoders, DefaultLimitsPassTheRawValueAndFlagTheSample) {
     Axes axes = DefaultAxes();
     EXPECT_EQ(axes.DecodeX(0x00, 0b11), -255);
     EXPECT_EQ(axes.SampleX.value, -255);
@@ -88,8 +82,7 @@ TEST(Decoders, DefaultLimitsPassTheRawValueAndFlagTheSample)
     EXPECT_TRUE(axes.SampleX.isNew) << "an unchanged value still flags a new sample";
 }
 
-TEST(Decoders, UseTheCalibrationInForceUntilItIsAppliedAgain)
-{
+TEST(Decoders, UseTheCalibrationInForceUntilItIsAppliedAgain) {
     Axes axes = DefaultAxes();
     axes.Limits.MaxX = 400;
     axes.Limits.MinX = 0;
@@ -102,8 +95,7 @@ TEST(Decoders, UseTheCalibrationInForceUntilItIsAppliedAgain)
     EXPECT_EQ(axes.SampleX.value, 511);
 }
 
-TEST(Calibration, DerivesRangeCentreAndScaleRoundingHalfToEven)
-{
+TEST(Calibration, DerivesRangeCentreAndScaleRoundingHalfToEven) {
     Axes axes = DefaultAxes();
     EXPECT_EQ(axes.X().range, 1024);
     EXPECT_EQ(axes.X().centre, 0);
@@ -115,7 +107,7 @@ TEST(Calibration, DerivesRangeCentreAndScaleRoundingHalfToEven)
     EXPECT_EQ(axes.X().centre, 0);  // round(0.5)
     EXPECT_DOUBLE_EQ(axes.X().scale, 1024.0 / 1023.0);
     EXPECT_EQ(axes.Y().range, 1023);
-    EXPECT_EQ(axes.Y().centre, 0);  // round(-0.5)
+    EXPECT_EQ(axes.Y().centre, 0);     // round(-0.5)
     EXPECT_EQ(axes.Turn().centre, 2);  // round(1.5)
 
     const AxisScale before = axes.Turn();
@@ -125,8 +117,7 @@ TEST(Calibration, DerivesRangeCentreAndScaleRoundingHalfToEven)
     EXPECT_EQ(axes.Turn().scale, before.scale);
 }
 
-TEST(Calibration, MinimumAboveMaximumTakesTheCentreFromTheMaximum)
-{
+TEST(Calibration, MinimumAboveMaximumTakesTheCentreFromTheMaximum) {
     Axes axes;
     axes.Limits = {-100, 100, 512, -512, 512, -512};
     axes.ApplyCalibration();
@@ -134,8 +125,7 @@ TEST(Calibration, MinimumAboveMaximumTakesTheCentreFromTheMaximum)
     EXPECT_EQ(axes.X().centre, -200);
 }
 
-TEST(Calibration, UnusableLimitsKeepTheDefaultSpan)
-{
+TEST(Calibration, UnusableLimitsKeepTheDefaultSpan) {
     Axes axes;
     axes.Limits = {7, 7, 32767, -32768, 30000, -2767};
     axes.ApplyCalibration();
@@ -150,8 +140,7 @@ TEST(Calibration, UnusableLimitsKeepTheDefaultSpan)
     EXPECT_EQ(axes.DecodeY(0x00, 8), -511);
 }
 
-TEST(Calibration, ResultsBeyondSixteenBitsSaturate)
-{
+TEST(Calibration, ResultsBeyondSixteenBitsSaturate) {
     Axes axes;
     axes.Limits = {1, -1, 32767, -32767, -32768, 32767};
     axes.ApplyCalibration();
@@ -162,8 +151,7 @@ TEST(Calibration, ResultsBeyondSixteenBitsSaturate)
     EXPECT_EQ(axes.Turn().range, 1024);
 }
 
-TEST(Rounding, TiesGoToTheEvenNeighbourAndTheEndsSaturate)
-{
+TEST(Rounding, TiesGoToTheEvenNeighbourAndTheEndsSaturate) {
     EXPECT_EQ(RoundToInt16(0.5), 0);
     EXPECT_EQ(RoundToInt16(1.5), 2);
     EXPECT_EQ(RoundToInt16(-0.5), 0);

@@ -7,8 +7,7 @@
 namespace qv {
 namespace {
 
-TEST(Defaults, EveryModeHoldsTheSameSingleKeyAssignments)
-{
+TEST(Defaults, EveryModeHoldsTheSameSingleKeyAssignments) {
     auto model = std::make_unique<Model>();
     FillDefaults(*model);
     for (int mode = 0; mode < kModes; ++mode) {
@@ -25,8 +24,7 @@ TEST(Defaults, EveryModeHoldsTheSameSingleKeyAssignments)
     }
 }
 
-TEST(Defaults, LampBytesMarkTheSlotsPhysicalButton)
-{
+TEST(Defaults, LampBytesMarkTheSlotsPhysicalButton) {
     auto model = std::make_unique<Model>();
     FillDefaults(*model);
     using Pair = std::array<uint8_t, 2>;
@@ -46,8 +44,7 @@ TEST(Defaults, LampBytesMarkTheSlotsPhysicalButton)
     }
 }
 
-TEST(PageLayouts, OpenOnePageAndStackTheOthers)
-{
+TEST(PageLayouts, OpenOnePageAndStackTheOthers) {
     EXPECT_EQ(PageLayout(1).PanelTop, (std::array<int16_t, 3>{4320, 6000, 6480}));
     EXPECT_EQ(PageLayout(2).PanelHeight, (std::array<int16_t, 3>{375, 1575, 375}));
     const PageTargets three = PageLayout(3);

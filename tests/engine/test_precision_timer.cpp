@@ -13,8 +13,7 @@ using namespace std::chrono_literals;
 
 class StepDriver final : public TimerDriver {
 public:
-    void start(Clock::Duration p, std::function<void()> f) override
-    {
+    void start(Clock::Duration p, std::function<void()> f) override {
         period = p;
         fire = std::move(f);
         running = true;
@@ -28,8 +27,7 @@ public:
     int starts = 0;
 };
 
-TEST(OneShot, ReadsDisabledOnceItsIntervalHasPassed)
-{
+TEST(OneShot, ReadsDisabledOnceItsIntervalHasPassed) {
     test::FakeClock clock;
     PrecisionTimer delay(clock);
     delay.SetFiringMode(PrecisionTimer::OneShot);
@@ -42,8 +40,7 @@ TEST(OneShot, ReadsDisabledOnceItsIntervalHasPassed)
     EXPECT_FALSE(delay.Enabled()) << "no event needs to be handled for the expiry";
 }
 
-TEST(OneShot, ArmingAgainWithTheSameIntervalKeepsTheExpiry)
-{
+TEST(OneShot, ArmingAgainWithTheSameIntervalKeepsTheExpiry) {
     test::FakeClock clock;
     PrecisionTimer delay(clock);
     delay.SetFiringMode(PrecisionTimer::OneShot);
@@ -61,8 +58,7 @@ TEST(OneShot, ArmingAgainWithTheSameIntervalKeepsTheExpiry)
     EXPECT_TRUE(delay.Enabled()) << "an expired one-shot arms anew";
 }
 
-TEST(OneShot, ArmingWithAnotherIntervalRestartsIt)
-{
+TEST(OneShot, ArmingWithAnotherIntervalRestartsIt) {
     test::FakeClock clock;
     PrecisionTimer delay(clock);
     delay.SetFiringMode(PrecisionTimer::OneShot);
@@ -77,8 +73,7 @@ TEST(OneShot, ArmingWithAnotherIntervalRestartsIt)
     EXPECT_FALSE(delay.Enabled());
 }
 
-TEST(Periodic, RaisesItsEventThroughTheDriverUntilDisabled)
-{
+TEST(Periodic, RaisesItsEventThroughTheDriverUntilDisabled) {
     test::FakeClock clock;
     StepDriver driver;
     PrecisionTimer timer(clock, &driver);
@@ -103,8 +98,7 @@ TEST(Periodic, RaisesItsEventThroughTheDriverUntilDisabled)
     EXPECT_FALSE(timer.Enabled());
 }
 
-TEST(Periodic, EnablingARunningTimerDoesNotRestartIt)
-{
+TEST(Periodic, EnablingARunningTimerDoesNotRestartIt) {
     test::FakeClock clock;
     StepDriver driver;
     PrecisionTimer timer(clock, &driver);

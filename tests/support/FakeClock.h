@@ -11,8 +11,7 @@ namespace qv::test {
 class FakeClock final : public Clock {
 public:
     Duration now() const override { return now_; }
-    void sleep(std::chrono::milliseconds ms) override
-    {
+    void sleep(std::chrono::milliseconds ms) override {
         sleeps.push_back(ms);
         now_ += ms;
     }

@@ -1,0 +1,56 @@
+#include "device/DeviceLink.h"
+
+#include <algorithm>
+
+namespace qv {
+
+DeviceLink::DeviceLink(HidPlatform& platform) : platform_(platform) {}
+
+bool DeviceLink::FindTheHid() {
+    for (const std::string& path : platform_.interfaces()) {
+        std::unique_ptr<HidDevice> device = platform_.open(path);
+        if (!device) {
+            continue;
+        }
+        const std::optional<HidIds> ids = device->ids();
+        if (ids && ids->vendor == kControllerVendor && ids->product == kControllerProduct) {
+            device_ = std::move(device);
+            inputReportLength_ = device_->inputReportLength();
+            readBuffer_.assign(std::max(inputReportLength_, reportBuffer_.size()), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void DeviceLink::ReadDeviceReport() {
+    if (!device_) {
+        return;
+    }
+    const int read = device_->read(readBuffer_);
+    if (read < 0) {
+        reportBuffer_.fill(0);
+        return;
+    }
+    if (read == 0) {
+        return;
+    }
+    const auto length =
+        std::min({static_cast<std::size_t>(read), readBuffer_.size(), reportBuffer_.size()});
+    const auto end = std::copy_n(readBuffer_.begin(), length, reportBuffer_.begin());
+    std::fill(end, reportBuffer_.end(), 0);
+}
+
+void DeviceLink::SendFeatureReport(uint8_t b0, uint8_t b1, uint8_t b2) {
+    if (!device_) {
+        return;
+    }
+    const std::array<uint8_t, 3> report{b0, b1, b2};
+    device_->sendFeatureReport(report);
+}
+
+void DeviceLink::CloseDevice() {
+    device_.reset();
+}
+
+}  // namespace qv

@@ -1,0 +1,86 @@
+#include "device/HidapiPlatform.h"
+
+#include <hidapi.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "device/ReportLayout.h"
+
+namespace qv {
+
+namespace {
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class HidapiDevice final : public HidDevice {
+public:
+    HidapiDevice(hid_device* device, std::optional<HidIds> ids, ReportLayout layout)
+        : device_(device), ids_(ids), layout_(layout) {}
+    ~HidapiDevice() override { hid_close(device_); }
+    HidapiDevice(const HidapiDevice&) = delete;
+    HidapiDevice& operator=(const HidapiDevice&) = delete;
+
+    std::optional<HidIds> ids() override { return ids_; }
+    std::size_t inputReportLength() override { return layout_.inputReportLength; }
+
+    // hidraw hands over a report ID byte only for numbered reports.
+    int read(std::span<uint8_t> into) override {
+        return ReadWithReportId(layout_.numbered, into, [this](std::span<uint8_t> bytes) {
+            return hid_read(device_, bytes.data(), bytes.size());
+        });
+    }
+
+    bool sendFeatureReport(std::span<const uint8_t> report) override {
+        return hid_send_feature_report(device_, report.data(), report.size()) >= 0;
+    }
+
+private:
+    hid_device* device_;
+    std::optional<HidIds> ids_;
+    ReportLayout layout_;
+};
+
+}  // namespace
+
+HidapiPlatform::HidapiPlatform() {
+    hid_init();
+}
+
+HidapiPlatform::~HidapiPlatform() {
+    hid_exit();
+}
+
+std::vector<std::string> HidapiPlatform::interfaces() {
+    enumerated_.clear();
+    std::vector<std::string> paths;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (const hid_device_info* info = list; info != nullptr; info = info->next) {
+        if (info->path == nullptr) {
+            continue;
+        }
+        paths.emplace_back(info->path);
+        enumerated_.emplace(info->path, HidIds{info->vendor_id, info->product_id});
+    }
+    hid_free_enumeration(list);
+    return paths;
+}
+
+std::unique_ptr<HidDevice> HidapiPlatform::open(const std::string& path) {
+    hid_device* device = hid_open_path(path.c_str());
+    if (device == nullptr) {
+        return nullptr;
+    }
+    hid_set_nonblocking(device, 1);
+    std::optional<HidIds> ids;
+    if (const auto found = enumerated_.find(path); found != enumerated_.end()) {
+        ids = found->second;
+    }
+    const ReportLayout layout = ReadReportLayout(ReadFileBytes(ReportDescriptorPath(path)));
+    return std::make_unique<HidapiDevice>(device, ids, layout);
+}
+
+}  // namespace qv

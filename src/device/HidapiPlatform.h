@@ -1,0 +1,29 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "device/HidPlatform.h"
+
+namespace qv {
+
+// HID interfaces through hidapi's hidraw backend. The library is initialised for the object's
+// lifetime, so devices it opened must be closed before it goes.
+class HidapiPlatform final : public HidPlatform {
+public:
+    HidapiPlatform();
+    ~HidapiPlatform() override;
+    HidapiPlatform(const HidapiPlatform&) = delete;
+    HidapiPlatform& operator=(const HidapiPlatform&) = delete;
+
+    std::vector<std::string> interfaces() override;
+    std::unique_ptr<HidDevice> open(const std::string& path) override;
+
+private:
+    // The ids of the last enumeration, by path.
+    std::map<std::string, HidIds> enumerated_;
+};
+
+}  // namespace qv

@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include "device/HidapiPlatform.h"
+
+namespace qv {
+namespace {
+
+TEST(HidapiPlatform, AnInterfaceThatCannotBeOpenedGivesNoDevice) {
+    HidapiPlatform platform;
+    for (const std::string& path : platform.interfaces()) {
+        EXPECT_FALSE(path.empty());
+    }
+    EXPECT_EQ(platform.open("/dev/hidraw-that-is-not-there"), nullptr);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FakeClock.h"
+#include "device/DeviceLink.h"
+#include "device/HidPlatform.h"
+
+namespace qv::test {
+
+using Bytes = std::vector<uint8_t>;
+
+inline constexpr HidIds kControllerIds{kControllerVendor, kControllerProduct};
+
+// One present interface and what it does once opened.
+struct ScriptedInterface {
+    std::string path;
+    std::optional<HidIds> ids;  // nothing: the ids can't be read
+    bool refusesOpen = false;
+    std::size_t inputReportLength = 7;
+    // Reports delivered on chosen read calls, counted from 0.
+    std::map<int, Bytes> reportOnRead;
+    // Reports waiting for the calls that the map leaves empty, one per call.
+    std::deque<Bytes> waiting;
+    // From this read call on, the device is gone.
+    std::optional<int> goneFromRead;
+
+    int reads = 0;
+    std::size_t lastReadSize = 0;
+};
+
+struct SentFeatureReport {
+    std::string path;
+    Bytes bytes;
+    std::size_t sleepsBefore = 0;  // the clock's sleeps that came before it
+};
+
+// A HidPlatform whose interfaces and reads are scripted, logging what is sent and opened.
+class ScriptedHid final : public HidPlatform {
+public:
+    // With a clock, the timeline interleaves the feature reports with its sleeps.
+    explicit ScriptedHid(const FakeClock* clock = nullptr) : clock_(clock) {}
+
+    ScriptedInterface& add(std::string path, std::optional<HidIds> ids) {
+        present.push_back({});
+        present.back().path = std::move(path);
+        present.back().ids = ids;
+        return present.back();
+    }
+    ScriptedInterface& addController(std::string path = "/dev/hidraw0") {
+        return add(std::move(path), kControllerIds);
+    }
+
+    std::vector<std::string> interfaces() override {
+        ++enumerations;
+        std::vector<std::string> paths;
+        for (const ScriptedInterface& iface : present) {
+            paths.push_back(iface.path);
+        }
+        return paths;
+    }
+
+    std::unique_ptr<HidDevice> open(const std::string& path) override {
+        openAttempts.push_back(path);
+        const auto found = std::find_if(present.begin(), present.end(),
+                                        [&](const ScriptedInterface& i) { return i.path == path; });
+        if (found == present.end() || found->refusesOpen) {
+            return nullptr;
+        }
+        ++opened;
+        return std::make_unique<Device>(*this, *found);
+    }
+
+    // "report 01 55 15" and "pause 100" lines, in the order they happened.
+    std::vector<std::string> timeline() const {
+        std::vector<std::string> lines;
+        std::size_t sleepsShown = 0;
+        auto showSleepsUpTo = [&](std::size_t count) {
+            for (; clock_ != nullptr && sleepsShown < count; ++sleepsShown) {
+                lines.push_back("pause " + std::to_string(clock_->sleeps[sleepsShown].count()));
+            }
+        };
+        for (const SentFeatureReport& report : featureReports) {
+            showSleepsUpTo(report.sleepsBefore);
+            std::string line = "report";
+            for (uint8_t byte : report.bytes) {
+                char hex[4];
+                std::snprintf(hex, sizeof hex, " %02X", byte);
+                line += hex;
+            }
+            lines.push_back(line);
+        }
+        showSleepsUpTo(clock_ != nullptr ? clock_->sleeps.size() : 0);
+        return lines;
+    }
+
+    std::deque<ScriptedInterface> present;
+    std::vector<SentFeatureReport> featureReports;
+    std::vector<std::string> openAttempts;
+    int enumerations = 0;
+    int opened = 0;
+    int closed = 0;
+
+private:
+    class Device final : public HidDevice {
+    public:
+        Device(ScriptedHid& hid, ScriptedInterface& iface) : hid_(hid), iface_(iface) {}
+        ~Device() override { ++hid_.closed; }
+        Device(const Device&) = delete;
+        Device& operator=(const Device&) = delete;
+
+        std::optional<HidIds> ids() override { return iface_.ids; }
+        std::size_t inputReportLength() override { return iface_.inputReportLength; }
+
+        int read(std::span<uint8_t> into) override {
+            const int call = iface_.reads++;
+            iface_.lastReadSize = into.size();
+            if (iface_.goneFromRead && call >= *iface_.goneFromRead) {
+                return -1;
+            }
+            Bytes report;
+            if (const auto scripted = iface_.reportOnRead.find(call);
+                scripted != iface_.reportOnRead.end()) {
+                report = scripted->second;
+            } else if (!iface_.waiting.empty()) {
+                report = std::move(iface_.waiting.front());
+                iface_.waiting.pop_front();
+            } else {
+                return 0;
+            }
+            const std::size_t length = std::min(report.size(), into.size());
+            std::copy_n(report.begin(), length, into.begin());
+            return static_cast<int>(length);
+        }
+
+        bool sendFeatureReport(std::span<const uint8_t> report) override {
+            const std::size_t sleeps = hid_.clock_ != nullptr ? hid_.clock_->sleeps.size() : 0;
+            hid_.featureReports.push_back(
+                {iface_.path, Bytes(report.begin(), report.end()), sleeps});
+            return true;
+        }
+
+    private:
+        ScriptedHid& hid_;
+        ScriptedInterface& iface_;
+    };
+
+    const FakeClock* clock_;
+};
+
+}  // namespace qv::test
