@@ -5,6 +5,7 @@
 #include "engine/Model.h"
 #include "engine/PrecisionTimer.h"
 #include "input/InputSink.h"
+#include "input/KeyTables.h"
 
 namespace qv {
 
@@ -27,9 +28,16 @@ public:
     void StartDelay(uint8_t index);
 
 private:
+    void sendKey(int32_t code, uint32_t upFlag);
+    void sendMouse(uint32_t flags, int32_t mouseData = 0);
+    double motionDivisor() const;
+
     InputSink& sink_;
     const PanelSettings& settings_;
     PrecisionTimer& delayTimer_;
+    const ExtendedKeyTable ExtendedKey = FillExtendedKey();
+    const DelayTableValues DelayTable = FillDelayTable();
+    const ScanCodeTable scanCodes_ = FillScanCodes();
 };
 
 }  // namespace qv

@@ -1,0 +1,98 @@
+// Draws the program icon and the panel's background picture into the files named on the
+// command line: MakeArt icon.png panel.png. Run by hand when the art changes; its output is
+// kept in resources/.
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRect>
+#include <cstdio>
+
+namespace {
+
+const QColor kPanel(152, 161, 166);
+const QColor kLight(214, 220, 224);
+const QColor kShade(92, 99, 104);
+
+// A stick in a round base, with three lamps above it.
+QImage Icon() {
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath body;
+    body.addRoundedRect(QRectF(3, 13, 42, 32), 9, 9);
+    QLinearGradient shine(0, 13, 0, 45);
+    shine.setColorAt(0, QColor(96, 104, 112));
+    shine.setColorAt(1, QColor(38, 42, 48));
+    p.fillPath(body, shine);
+    p.setPen(QPen(QColor(20, 22, 26), 1.5));
+    p.drawPath(body);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(24, 26, 30));
+    p.drawEllipse(QRectF(13, 25, 22, 14));
+    p.setBrush(QColor(150, 156, 164));
+    p.drawRoundedRect(QRectF(21.5, 4, 5, 28), 2.5, 2.5);
+    p.setBrush(QColor(205, 40, 36));
+    p.drawEllipse(QRectF(17, 1, 14, 10));
+    const QColor lamps[] = {QColor(60, 220, 80), QColor(250, 190, 40), QColor(230, 60, 50)};
+    for (int k = 0; k < 3; ++k) {
+        p.setBrush(lamps[k]);
+        p.drawEllipse(QRectF(7 + k * 6, 17, 4, 4));
+    }
+    return image;
+}
+
+// A raised frame with a sunken groove just inside it.
+void Frame(QPainter& p, const QRect& r) {
+    p.setPen(kLight);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(kShade);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    const QRect in = r.adjusted(2, 2, -2, -2);
+    p.setPen(kShade);
+    p.drawLine(in.topLeft(), in.topRight());
+    p.drawLine(in.topLeft(), in.bottomLeft());
+    p.setPen(kLight);
+    p.drawLine(in.bottomLeft(), in.bottomRight());
+    p.drawLine(in.topRight(), in.bottomRight());
+}
+
+// The frames behind the control groups, in pixels of the panel's client area.
+QImage Background() {
+    QImage image(599, 634, QImage::Format_RGB888);
+    image.fill(kPanel);
+    QPainter p(&image);
+    const QRect groups[] = {
+        {6, 6, 244, 176},     // movement
+        {6, 184, 244, 46},    // dead zone
+        {6, 232, 244, 86},    // walk zone
+        {6, 326, 244, 92},    // engine timer
+        {6, 430, 90, 76},     // command buttons
+        {168, 426, 80, 80},   // mode switch legend
+        {258, 6, 240, 142},   // twist
+        {258, 152, 240, 48},  // twist dead zone
+        {258, 202, 240, 304}  // buttons and pages
+    };
+    for (const QRect& group : groups) {
+        Frame(p, group);
+    }
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: MakeArt icon.png panel.png\n");
+        return 2;
+    }
+    const bool saved = Icon().save(QString::fromLocal8Bit(argv[1])) &&
+                       Background().save(QString::fromLocal8Bit(argv[2]));
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,66 @@
+#include "engine/Engine.h"
+
+#include "device/LampSequences.h"
+#include "engine/Startup.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int32_t kStandardInterval = 10;
+
+}  // namespace
+
+Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
+               TimerDriver* ccDriver, TimerDriver* ssDriver)
+    : ccTimer(clock, ccDriver),
+      ssTimer(clock, ssDriver),
+      DelayTimer(clock),
+      model_(model),
+      link_(link),
+      clock_(clock),
+      panel_(panel),
+      synth_(sink, model.settings, DelayTimer) {
+    SetTimerCreationValues(ccTimer, DelayTimer);
+    ssTimer.SetFiringMode(PrecisionTimer::Periodic);
+    ssTimer.SetInterval(kStandardInterval);
+    ccTimer.Timer = [this](int32_t milliseconds) { cctimer_Timer(milliseconds); };
+    ssTimer.Timer = [this](int32_t) { ssTimer_Timer(); };
+}
+
+void Engine::ssTimer_Timer() {
+    EngineTick();
+}
+
+void Engine::cctimer_Timer(int32_t) {
+    if (model_.EngineReady) {
+        model_.EngineReady = false;
+        EngineTick();
+    }
+}
+
+void Engine::StartEngine() {
+    model_.axes.AxisX = 0;
+    model_.axes.AxisY = 0;
+    model_.axes.AxisTurn = 0;
+    model_.Mode = 0;
+    if (model_.settings.chkCCTIMER == 1) {
+        panel_.SetFreqEnabled(true);
+        panel_.SetTimerMenuChecks(true);
+        ssTimer.SetEnabled(false);
+        ccTimer.SetEnabled(true);
+    }
+    if (model_.settings.chkCCTIMER == 0) {
+        panel_.SetFreqEnabled(false);
+        panel_.SetTimerMenuChecks(false);
+        ccTimer.SetEnabled(false);
+        ssTimer.SetEnabled(true);
+    }
+    panel_.SetSendEnabled(true);
+    panel_.FocusSend();
+    model_.EngineReady = true;
+    panel_.LoadDefaultProfile();
+    PlayStartupShow(link_, clock_);
+}
+
+}  // namespace qv

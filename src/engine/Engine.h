@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "device/DeviceLink.h"
+#include "engine/Clock.h"
+#include "engine/Model.h"
+#include "engine/PanelView.h"
+#include "engine/PrecisionTimer.h"
+#include "engine/SequenceRing.h"
+#include "input/InputSink.h"
+#include "input/InputSynth.h"
+
+namespace qv {
+
+// The engine: one tick per timer event on the user-interface thread, then either the preview
+// on the shown panel or the output to the focused program.
+class Engine final {
+public:
+    // `ccDriver` drives the high-resolution timer, `ssDriver` the standard 10 ms one.
+    Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
+           TimerDriver* ccDriver, TimerDriver* ssDriver);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    void EngineTick();
+    void ssTimer_Timer();
+    void cctimer_Timer(int32_t milliseconds);
+    void StartEngine();
+    void SendOutputs();
+    void PreviewOutputs();
+
+    // Start-up sets both ring indices once, after the controller has been opened.
+    void SetRingStart(int16_t index) { ring_.SetStart(index); }
+    const SequenceRing& Ring() const { return ring_; }
+
+    PrecisionTimer ccTimer;
+    PrecisionTimer ssTimer;
+    PrecisionTimer DelayTimer;
+
+private:
+    void DecodeReport();
+    void RebuildButtonSlots();
+    // DirActive afresh from the axes and the settings, shared by the output and the preview.
+    void DetectDirections();
+    bool InsideWalkZone() const;
+    // Brings SlotHeld(slot) of an axis slot in line with `active`: +1 on a rise, -1 on a fall.
+    int FollowHeld(int slot, bool active);
+    void MoveMouse();
+    void PressSlot(int slot);
+    void ReleaseSlot(int slot);
+
+    Model& model_;
+    DeviceLink& link_;
+    Clock& clock_;
+    PanelView& panel_;
+    InputSynth synth_;
+    SequenceRing ring_;
+    std::array<uint8_t, 7> inputReport_{};
+    bool xOut_ = false;
+    bool yOut_ = false;
+};
+
+}  // namespace qv

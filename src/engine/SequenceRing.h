@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/PrecisionTimer.h"
+#include "input/InputSynth.h"
+
+namespace qv {
+
+// Sequences waiting to be played, one key group per two ticks. A fixed array: queuing and
+// playing never allocate, and a whole sequence is queued at once.
+class SequenceRing final {
+public:
+    static constexpr int kSize = 10001;
+
+    std::array<int32_t, kSize> SeqKey{};
+    std::array<bool, kSize> SeqCombo{};
+    int16_t SeqRead = 0;
+    int16_t SeqWrite = 0;
+    bool SeqReleasePending = false;
+
+    bool Empty() const { return SeqRead == SeqWrite; }
+    // Both indices on `index`: the ring empty, nothing pending.
+    void SetStart(int16_t index);
+    void Queue(int32_t code, bool combo);
+    // Presses the head group, or releases it once the delay timer no longer runs.
+    void Step(InputSynth& synth, const PrecisionTimer& delayTimer);
+
+private:
+    // How many codes the head group holds; it never reaches past the last code queued.
+    int HeadGroupLength() const;
+};
+
+}  // namespace qv

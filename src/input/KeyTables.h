@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace qv {
+
+inline constexpr int kDelayCount = 8;
+inline constexpr int32_t kFirstDelayCode = 136;
+inline constexpr int32_t kLastDelayCode = kFirstDelayCode + kDelayCount - 1;
+
+using ExtendedKeyTable = std::array<uint8_t, 256>;
+using DelayTableValues = std::array<int16_t, kDelayCount>;
+using ScanCodeTable = std::array<uint16_t, 256>;
+
+// 1 for the virtual keys that go out with the extended-key flag, 0 for all others.
+ExtendedKeyTable FillExtendedKey();
+
+// The delay codes' durations in milliseconds, indexed by code - 136.
+DelayTableValues FillDelayTable();
+
+// The scan code of each virtual key on the US layout, 0 where the key has none.
+ScanCodeTable FillScanCodes();
+
+}  // namespace qv

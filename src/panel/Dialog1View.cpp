@@ -1,0 +1,43 @@
+#include "panel/Buttons.h"
+#include "panel/Dialog1.h"
+#include "panel/PanelLook.h"
+
+namespace qv {
+
+bool Dialog1::Visible() const {
+    return isVisible() && !isMinimized();
+}
+
+// The live view of one tick draws here.
+void Dialog1::Refresh() {}
+
+void Dialog1::SetSlotColour(int slot, bool active) {
+    SetFace(c_.btnKEY[static_cast<std::size_t>(slot)], active ? kActiveFace : kIdleFace);
+}
+
+void Dialog1::SetSimMouseColour(bool active) {
+    SetFace(c_.chkSimMouse, active ? kActiveFace : kIdleFace);
+}
+
+void Dialog1::SetFreqEnabled(bool enabled) {
+    c_.Freq->setEnabled(enabled);
+}
+
+void Dialog1::SetTimerMenuChecks(bool highPrecision) {
+    m_.TrayCC->setChecked(highPrecision);
+    m_.TraySS->setChecked(!highPrecision);
+}
+
+void Dialog1::SetSendEnabled(bool enabled) {
+    c_.Send->setEnabled(enabled);
+}
+
+void Dialog1::FocusSend() {
+    if (Visible()) {
+        c_.Send->setFocus();
+    }
+}
+
+void Dialog1::LoadDefaultProfile() {}
+
+}  // namespace qv

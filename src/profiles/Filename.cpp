@@ -1,0 +1,117 @@
+#include "profiles/Filename.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace qv {
+
+namespace {
+
+// The dialog was laid out in twips, 15 to a pixel.
+QRect Twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+}  // namespace
+
+Filename::Filename(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      listConfigFiles_(new QListWidget(this)),
+      txtFilename_(new QLineEdit(QStringLiteral("*.qv1"), this)),
+      OKButton_(new QPushButton(QStringLiteral("OK"), this)),
+      CancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Filename"));
+    setFixedSize(Twips(0, 0, 3525, 4215).size());
+    setModal(true);
+
+    listConfigFiles_->setGeometry(Twips(120, 120, 3255, 2820));
+    txtFilename_->setGeometry(Twips(120, 3120, 3255, 375));
+    OKButton_->setGeometry(Twips(120, 3720, 1335, 375));
+    CancelButton_->setGeometry(Twips(2040, 3720, 1335, 375));
+    OKButton_->setDefault(true);
+    setTabOrder(txtFilename_, listConfigFiles_);
+    setTabOrder(listConfigFiles_, OKButton_);
+    setTabOrder(OKButton_, CancelButton_);
+
+    txtFilename_->installEventFilter(this);
+    connect(listConfigFiles_, &QListWidget::itemSelectionChanged, this,
+            &Filename::listConfigFiles_Click);
+    connect(OKButton_, &QPushButton::clicked, this, &Filename::OKButton_Click);
+    connect(CancelButton_, &QPushButton::clicked, this, &Filename::CancelButton_Click);
+}
+
+void Filename::Prepare(const QString& caption, const QString& folder, const QString& text,
+                       bool textEnabled) {
+    setWindowTitle(caption);
+    folder_ = folder;
+    RereadFolder();
+    txtFilename_->setText(text);
+    txtFilename_->setEnabled(textEnabled);
+}
+
+QString Filename::ListFolder() const {
+    return folder_;
+}
+
+QString Filename::PopUp(const QString& strMode) {
+    OKButton_->setText(strMode);
+    RereadFolder();
+    if (nextAnswer_) {
+        txtFilename_->setText(*nextAnswer_);
+        nextAnswer_.reset();
+    } else {
+        exec();
+    }
+    return txtFilename_->text();
+}
+
+// Esc and the title-bar close button end the dialog as Cancel does.
+void Filename::reject() {
+    CancelButton_Click();
+}
+
+bool Filename::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFilename_ && event->type() == QEvent::FocusIn) {
+        txtFilename_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Filename::listConfigFiles_Click() {
+    const QList<QListWidgetItem*> selected = listConfigFiles_->selectedItems();
+    if (!selected.isEmpty() && !selected.first()->text().isEmpty()) {
+        txtFilename_->setText(selected.first()->text());
+    }
+}
+
+void Filename::OKButton_Click() {
+    if (txtFilename_->isEnabled()) {
+        txtFilename_->setFocus();
+    }
+    accept();
+}
+
+void Filename::CancelButton_Click() {
+    txtFilename_->clear();
+    if (txtFilename_->isEnabled()) {
+        txtFilename_->setFocus();
+    }
+    QDialog::reject();
+}
+
+void Filename::txtFilename_GotFocus() {
+    txtFilename_->selectAll();
+}
+
+void Filename::RereadFolder() {
+    listConfigFiles_->clear();
+    const QDir folder(folder_);
+    listConfigFiles_->addItems(
+        folder.entryList({QStringLiteral("*.qv1")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+}  // namespace qv

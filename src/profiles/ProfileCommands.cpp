@@ -1,0 +1,113 @@
+#include "profiles/ProfileCommands.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
+
+#include "profiles/Filename.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileReader.h"
+#include "profiles/ProfileWriter.h"
+#include "ui/MessageBox.h"
+
+namespace qv {
+
+namespace {
+
+std::filesystem::path LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromLocal(const std::string& text) {
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+}  // namespace
+
+QString ProfileFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+           QStringLiteral("/Strategic Commander");
+}
+
+ProfileCommands::ProfileCommands(Model& model, const PanelSettings& settings,
+                                 ProfileControls& controls, Filename& dialog, QWidget* parent,
+                                 QString folder)
+    : model_(model),
+      settings_(settings),
+      controls_(controls),
+      dialog_(dialog),
+      parent_(parent),
+      folder_(std::move(folder)) {}
+
+void ProfileCommands::menLoad_Click() {
+    dialog_.Prepare(QStringLiteral("Load Config File"), folder_, QString(), false);
+    const QString folder = dialog_.ListFolder();
+    const bool startUp = LoadDefaultProfile;
+    QString name;
+    if (LoadDefaultProfile) {
+        name = QStringLiteral("Default.qv1");
+        LoadDefaultProfile = false;
+    } else {
+        name = dialog_.PopUp(QStringLiteral("Load"));
+    }
+    if (IsNoChoice(name.toStdString())) {
+        return;
+    }
+    const QString path = folder + QStringLiteral("/") + name;
+    std::error_code error;
+    if (startUp && !std::filesystem::exists(LocalPath(path), error)) {
+        return;  // a first run: no profile yet, the built-in defaults stand
+    }
+    const ProfileReadResult read = ReadProfileFile(LocalPath(path));
+    if (!read.profile) {
+        MessageBox::show(parent_, QStringLiteral("Load Profile"),
+                         QStringLiteral("The profile \"%1\" can't be loaded:\r%2")
+                             .arg(path, FromLocal(read.error.Message())));
+        return;
+    }
+    ApplyProfile(*read.profile, model_, controls_);
+}
+
+void ProfileCommands::menSave_Click() {
+    dialog_.Prepare(QStringLiteral("Save Config File"), folder_, QStringLiteral("*.qv1"), true);
+    const QString folder = dialog_.ListFolder();
+    const std::string answer = dialog_.PopUp(QStringLiteral("Save")).toStdString();
+    if (IsNoChoice(answer)) {
+        return;
+    }
+    const QString name = QString::fromStdString(SaveFileName(answer));
+    const QString title = QStringLiteral("Save Profile");
+    if (HasWildcard(name.toStdString())) {
+        MessageBox::show(parent_, title,
+                         QStringLiteral("The name \"%1\" can't be used for a profile:\r"
+                                        "it holds a wildcard (* or ?).")
+                             .arg(name));
+        return;
+    }
+    const QString path = folder + QStringLiteral("/") + name;
+    if (FileExists(LocalPath(path)) &&
+        MessageBox::show(parent_, QStringLiteral("File Overwrite"),
+                         QStringLiteral("Are you sure you want to overwrite the existing file?"),
+                         QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::Yes) != QMessageBox::Yes) {
+        return;
+    }
+    const ProfileWriteResult written = WriteProfile(model_, settings_);
+    if (written.error) {
+        MessageBox::show(parent_, title,
+                         QStringLiteral("The profile can't be saved, as it can't hold this "
+                                        "assignment:\r%1")
+                             .arg(QString::fromStdString(written.error->Message())));
+        return;
+    }
+    const std::optional<std::string> failure =
+        SaveProfileFile(LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes);
+    if (failure) {
+        MessageBox::show(parent_, title,
+                         QStringLiteral("The profile \"%1\" can't be saved:\r%2")
+                             .arg(path, FromLocal(*failure)));
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/Model.h"
+#include "profiles/Profile.h"
+
+class QWidget;
+
+namespace qv {
+
+class Filename;
+
+// "Strategic Commander" in the user's documents folder.
+QString ProfileFolder();
+
+// The File menu's "Load Profile" and "Save Profile", and the start-up load of "Default.qv1".
+// The panel owns it and implements the controls; every failure is told in a message box, and a
+// profile that can't be read changes nothing.
+class ProfileCommands final {
+public:
+    ProfileCommands(Model& model, const PanelSettings& settings, ProfileControls& controls,
+                    Filename& dialog, QWidget* parent, QString folder = ProfileFolder());
+
+    void menLoad_Click();
+    void menSave_Click();
+
+    // True makes the next menLoad_Click load "Default.qv1" without the dialog; that call clears
+    // it. A missing default profile leaves the tables as they are, without a message.
+    bool LoadDefaultProfile = false;
+
+    const QString& Folder() const { return folder_; }
+
+private:
+    Model& model_;
+    const PanelSettings& settings_;
+    ProfileControls& controls_;
+    Filename& dialog_;
+    QWidget* parent_ = nullptr;
+    QString folder_;
+};
+
+}  // namespace qv

@@ -1,0 +1,128 @@
+#include "profiles/ProfileFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace qv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ErrnoText() {
+    return std::generic_category().message(errno);
+}
+
+// Creates a file beside `target` that no one else uses; -1 with errno set when none can be made.
+int CreateTemporary(const fs::path& target, fs::path& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target.parent_path() /
+                    ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+                     std::to_string(attempt) + ".tmp");
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+std::optional<std::string> WriteAll(int fd, std::string_view bytes, const WriteFunction& write) {
+    while (!bytes.empty()) {
+        const ssize_t written =
+            write ? write(fd, bytes.data(), bytes.size()) : ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return written < 0 ? ErrnoText() : "nothing more could be written";
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return std::nullopt;
+}
+
+// Writes and flushes the temporary file; answers why that failed.
+std::optional<std::string> FillTemporary(int fd, const fs::path& target, std::string_view bytes,
+                                         const WriteFunction& write) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
+        return ErrnoText();
+    }
+    if (auto failure = WriteAll(fd, bytes, write)) {
+        return failure;
+    }
+    if (::fsync(fd) != 0) {
+        return ErrnoText();
+    }
+    return std::nullopt;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::string& name,
+                                           std::string_view bytes, const WriteFunction& write) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        return "the folder " + folder.string() + " can't be created: " + error.message();
+    }
+    // Joined as text: a name that starts with a separator still lands inside the folder.
+    const fs::path target = folder.string() + "/" + name;
+    fs::path temporary;
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0) {
+        return "can't be written: " + ErrnoText();
+    }
+    std::optional<std::string> failure = FillTemporary(fd, target, bytes, write);
+    if (::close(fd) != 0 && !failure) {
+        failure = ErrnoText();
+    }
+    if (!failure && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        failure = ErrnoText();
+    }
+    if (failure) {
+        ::unlink(temporary.c_str());
+        return "can't be written: " + *failure;
+    }
+    SyncFolder(target.parent_path());
+    return std::nullopt;
+}
+
+bool FileExists(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
+bool IsNoChoice(const std::string& name) {
+    return name.empty() || name.back() == '/' || name.back() == '\\';
+}
+
+std::string SaveFileName(const std::string& name) {
+    std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
+    for (char& c : ending) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return ending == ".qv1" ? name : name + ".qv1";
+}
+
+bool HasWildcard(const std::string& name) {
+    return name.find_first_of("*?") != std::string::npos;
+}
+
+}  // namespace qv

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <sys/types.h>
+
+namespace qv {
+
+// Writes up to `size` bytes to `fd`, as ::write does; tests inject one that fails.
+using WriteFunction = std::function<ssize_t(int fd, const void* data, size_t size)>;
+
+// Saves `bytes` as `folder`/`name`, creating `folder` when it is missing. The bytes go to a
+// temporary file beside the target, which replaces the target only once it is complete and
+// flushed, so a failed save leaves an existing profile as it was. Answers why it failed, or
+// nothing on success.
+std::optional<std::string> SaveProfileFile(const std::filesystem::path& folder,
+                                           const std::string& name, std::string_view bytes,
+                                           const WriteFunction& write = {});
+
+// True for an existing entry that is not a folder; false for a folder and on any error.
+bool FileExists(const std::filesystem::path& path);
+
+// An empty answer of the file-name dialog, or one that ends in a folder separator, chooses nothing.
+bool IsNoChoice(const std::string& name);
+
+// The name a save writes: ".qv1" appended unless the name already ends in it, in any case.
+std::string SaveFileName(const std::string& name);
+
+// Wildcards name no single file; a save refuses such a name.
+bool HasWildcard(const std::string& name);
+
+}  // namespace qv

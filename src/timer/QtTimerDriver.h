@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+#include <QTimer>
+
+#include "engine/PrecisionTimer.h"
+
+namespace qv {
+
+// The standard timer's events: a precise QTimer on the user-interface thread's event loop.
+class QtTimerDriver final : public TimerDriver {
+public:
+    QtTimerDriver();
+
+    void start(Clock::Duration period, std::function<void()> fire) override;
+    void stop() override;
+
+private:
+    QTimer timer_;
+    std::function<void()> fire_;
+};
+
+}  // namespace qv

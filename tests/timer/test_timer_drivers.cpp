@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <chrono>
+#include <functional>
+
+#include "engine/PrecisionTimer.h"
+#include "timer/QtTimerDriver.h"
+#include "timer/TimerFdDriver.h"
+
+namespace qv {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Runs the event loop until `done` holds, or gives up after a generous while.
+bool SpinUntil(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return done();
+}
+
+void SpinFor(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, ms);
+    }
+}
+
+template <typename Driver>
+class TimerDrivers : public testing::Test {
+protected:
+    Driver driver;
+};
+
+using DriverTypes = testing::Types<TimerFdDriver, QtTimerDriver>;
+TYPED_TEST_SUITE(TimerDrivers, DriverTypes);
+
+TYPED_TEST(TimerDrivers, FireUntilStoppedAndStaySilentAfterwards) {
+    int fired = 0;
+    this->driver.start(1ms, [&] { ++fired; });
+    ASSERT_TRUE(SpinUntil([&] { return fired >= 5; }));
+    this->driver.stop();
+    const int atStop = fired;
+    SpinFor(30);
+    EXPECT_EQ(fired, atStop);
+}
+
+TYPED_TEST(TimerDrivers, HandlerMayRestartTheDriverWithAnotherHandler) {
+    int first = 0;
+    int second = 0;
+    this->driver.start(1ms, [&] {
+        ++first;
+        this->driver.start(2ms, [&] { ++second; });
+    });
+    ASSERT_TRUE(SpinUntil([&] { return second >= 2; }));
+    EXPECT_EQ(first, 1);
+    this->driver.stop();
+}
+
+TEST(TimerFdDriver, DrivesAPeriodicPrecisionTimerUntilDisabled) {
+    SystemClock clock;
+    TimerFdDriver driver;
+    PrecisionTimer timer(clock, &driver);
+    timer.SetInterval(2);
+    int events = 0;
+    int32_t argument = 0;
+    timer.Timer = [&](int32_t ms) {
+        ++events;
+        argument = ms;
+        if (events == 3) {
+            timer.SetEnabled(false);
+        }
+    };
+    timer.SetEnabled(true);
+    ASSERT_TRUE(SpinUntil([&] { return events >= 3; }));
+    SpinFor(20);
+    EXPECT_EQ(events, 3);
+    EXPECT_EQ(argument, 2);
+}
+
+}  // namespace
+}  // namespace qv
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
