@@ -2,10 +2,12 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/Model.h"
 #include "engine/PanelView.h"
+#include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
 
@@ -64,6 +66,7 @@ private:
     // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside.
     uint8_t SavedWalkState = 0;
     int16_t SavedWalkZone = 0;
+    std::unique_ptr<LiveView> liveView_;
 };
 
 }  // namespace qv

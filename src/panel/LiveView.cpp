@@ -36,7 +36,7 @@ void LiveView::Refresh() {
 }
 
 void LiveView::StepPages() {
-    std::array<PageBox, kPages> reported;
+    std::array<PagePlace, kPages> reported;
     for (int k = 0; k < kPages; ++k) {
         reported[k] = pages_[k].Geometry();
     }

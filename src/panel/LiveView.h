@@ -33,7 +33,7 @@ public:
     void Refresh();
 
     const PageAnimation& Animation() const { return animation_; }
-    PageBox PageGeometry(int page) const { return pages_[page - 1].Geometry(); }
+    PagePlace PageGeometry(int page) const { return pages_[page - 1].Geometry(); }
 
 private:
     void StepPages();

@@ -37,7 +37,8 @@ int PageStep(int distance) {
 PageAnimation::PageAnimation(const PageTargets& targets)
     : PanelTopNow(targets.PanelTop), PanelHeightNow(targets.PanelHeight) {}
 
-void PageAnimation::Step(const std::array<PageBox, kPages>& reported, const PageTargets& targets) {
+void PageAnimation::Step(const std::array<PagePlace, kPages>& reported,
+                         const PageTargets& targets) {
     for (int k = 0; k < kPages; ++k) {
         PanelHeightNow[k] =
             MoveTowards(PanelHeightNow[k], reported[k].Height, targets.PanelHeight[k]);

@@ -8,7 +8,7 @@
 namespace qv {
 
 // Top and Height of one shift page, in twips.
-struct PageBox {
+struct PagePlace {
     int16_t Top = 0;
     int16_t Height = 0;
 };
@@ -22,7 +22,7 @@ public:
 
     // One step of every page from the geometry the pages report towards `targets`; a value that
     // already equals its target keeps its animation value.
-    void Step(const std::array<PageBox, kPages>& reported, const PageTargets& targets);
+    void Step(const std::array<PagePlace, kPages>& reported, const PageTargets& targets);
 
     std::array<int16_t, kPages> PanelTopNow{};
     std::array<int16_t, kPages> PanelHeightNow{};

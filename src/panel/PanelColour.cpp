@@ -1,5 +1,7 @@
 #include "panel/PanelColour.h"
 
+#include "panel/PanelLook.h"
+
 namespace qv {
 
 QColor ColourFromValue(uint32_t value, const QPalette& palette) {
@@ -8,8 +10,7 @@ QColor ColourFromValue(uint32_t value, const QPalette& palette) {
             (value & 0xFFu) == (kButtonFace & 0xFFu) ? QPalette::Button : QPalette::ButtonText;
         return palette.color(role);
     }
-    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
-                  static_cast<int>((value >> 16) & 0xFFu));
+    return ColourNumber(value);
 }
 
 }  // namespace qv

@@ -1,12 +1,11 @@
 #include "panel/PictureBox.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace qv {
 
 PictureBox::PictureBox(double scaleWidth, double scaleHeight, QWidget* parent)
-    : QWidget(parent),
+    : QFrame(parent),
       scaleWidth_(scaleWidth),
       scaleHeight_(scaleHeight),
       fore_(ColourFromValue(kButtonText, palette()).rgb()),
@@ -54,20 +53,15 @@ void PictureBox::Circle(double x, double y, double radius) {
 }
 
 const QImage& PictureBox::Image() {
-    Settle();
+    CatchUp();
     return image_;
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
-    Settle();
+void PictureBox::paintEvent(QPaintEvent*) {
+    CatchUp();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
-}
-
-void PictureBox::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    imageStale_ = true;
-    ScheduleSettle();
+    painter.drawImage(contentsRect().topLeft(), image_);
+    drawFrame(&painter);
 }
 
 void PictureBox::Add(const Stroke& stroke) {
@@ -86,25 +80,32 @@ void PictureBox::ScheduleSettle() {
 
 void PictureBox::Settle() {
     settlePending_ = false;
-    if (!imageStale_ && frame_ == shown_) {
-        return;
+    if (CatchUp()) {
+        update();
+    }
+}
+
+bool PictureBox::CatchUp() {
+    if (!imageStale_ && frame_ == shown_ && image_.size() == contentsRect().size()) {
+        return false;
     }
     shown_ = frame_;
     imageStale_ = false;
     Render();
-    update();
+    return true;
 }
 
 void PictureBox::Render() {
-    if (image_.size() != size()) {
-        image_ = QImage(size(), QImage::Format_RGB32);
+    const QSize area = contentsRect().size();
+    if (image_.size() != area) {
+        image_ = QImage(area, QImage::Format_RGB32);
     }
     if (image_.isNull()) {
         return;
     }
     image_.fill(back_);
-    const double sx = width() / scaleWidth_;
-    const double sy = height() / scaleHeight_;
+    const double sx = area.width() / scaleWidth_;
+    const double sy = area.height() / scaleHeight_;
     QPainter painter(&image_);
     for (const Stroke& s : shown_) {
         QPen pen(QColor::fromRgb(s.fore), s.width);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QFrame>
 #include <QImage>
-#include <QWidget>
 #include <cstdint>
 #include <vector>
 
@@ -9,14 +9,15 @@
 
 namespace qv {
 
-// A drawing surface with its own user scale (origin top left, y down) that keeps its drawing
-// until it is cleared: the drawing lives in a backing image, so hiding, covering or resizing
-// the box never loses it. Colours are panel colour values; the line width is in pixels.
+// A drawing surface with its own user scale (origin top left, y down, over the area inside its
+// frame) that keeps its drawing until it is cleared: the drawing lives in a backing image, so
+// hiding, covering or resizing the box never loses it. Colours are panel colour values; the line
+// width is in pixels.
 //
 // The drawing commands since the last Cls are remembered, and the image is rendered again only
 // when they differ from the ones it shows, so a box redrawn every tick with the same picture
 // costs a comparison, not a repaint.
-class PictureBox final : public QWidget {
+class PictureBox final : public QFrame {
     Q_OBJECT
 
 public:
@@ -52,12 +53,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Add(const Stroke& stroke);
     void ScheduleSettle();
     void Settle();
+    // Renders the image if it does not show the commands at its size; true if it did.
+    bool CatchUp();
     void Render();
 
     double scaleWidth_;

@@ -4,12 +4,11 @@
 #include <cmath>
 
 #include "panel/PanelColour.h"
+#include "panel/PanelLook.h"
 
 namespace qv {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int ToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));

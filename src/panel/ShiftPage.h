@@ -16,7 +16,7 @@ class ShiftPage final {
 public:
     explicit ShiftPage(QWidget* page);
 
-    PageBox Geometry() const { return box_; }
+    PagePlace Geometry() const { return box_; }
     void SetTop(int16_t twips);
     void SetHeight(int16_t twips);
     void SetBackColor(uint32_t value);
@@ -25,7 +25,7 @@ private:
     void Place();
 
     QWidget* page_;
-    PageBox box_;
+    PagePlace box_;
     std::optional<uint32_t> backColor_;
 };
 

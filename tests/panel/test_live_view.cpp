@@ -32,7 +32,7 @@ TEST_F(LiveViewTest, PagesMoveInExactTwipsAndSitOnTheNearestPixel) {
     std::vector<int> heights;
     for (int t = 0; t < 22; ++t) {
         panel.Refresh();
-        const PageBox box = panel.view->PageGeometry(2);
+        const PagePlace box = panel.view->PageGeometry(2);
         heights.push_back(box.Height);
         EXPECT_EQ(panel.pages[1]->height(), std::lround(box.Height / 15.0));
         EXPECT_EQ(panel.pages[1]->y(), std::lround(box.Top / 15.0));

@@ -14,7 +14,7 @@ std::vector<int> Travel(int from, int open, int page, int ticks, bool heights) {
     const PageTargets targets = PageLayout(open);
     std::vector<int> seen;
     for (int t = 0; t < ticks; ++t) {
-        std::array<PageBox, kPages> reported;
+        std::array<PagePlace, kPages> reported;
         for (int k = 0; k < kPages; ++k) {
             reported[k] = {animation.PanelTopNow[k], animation.PanelHeightNow[k]};
         }
@@ -61,11 +61,13 @@ TEST(PageAnimation, ValueOnItsTargetKeepsItsAnimationValue) {
     animation.PanelHeightNow[1] = 999;
     animation.PanelTopNow[1] = 1;
     // Page 2 reports its target exactly, so neither of its values is written.
-    animation.Step({PageBox{4320, 1575}, PageBox{6000, 375}, PageBox{6480, 375}}, PageLayout(1));
+    animation.Step({PagePlace{4320, 1575}, PagePlace{6000, 375}, PagePlace{6480, 375}},
+                   PageLayout(1));
     EXPECT_EQ(animation.PanelHeightNow[1], 999);
     EXPECT_EQ(animation.PanelTopNow[1], 1);
     // Moves start from what the page reports, not from the animation value.
-    animation.Step({PageBox{4320, 1575}, PageBox{6000, 1575}, PageBox{6480, 375}}, PageLayout(1));
+    animation.Step({PagePlace{4320, 1575}, PagePlace{6000, 1575}, PagePlace{6480, 375}},
+                   PageLayout(1));
     EXPECT_EQ(animation.PanelHeightNow[1], 1570);
 }
 
