@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "FakeClock.h"
+#include "QtTestApp.h"
+#include "RecordingSink.h"
+#include "ScriptedHid.h"
+#include "engine/Engine.h"
+#include "engine/Startup.h"
+#include "panel/Dialog1.h"
+#include "panel/PanelLook.h"
+
+namespace qv {
+namespace {
+
+// Report bytes 1..6 for the stick pushed `x` to the right (0..511) and the buttons given.
+test::Bytes Report(int x = 0, uint8_t buttons = 0, uint8_t shiftAndMode = 0x10) {
+    return {
+        0,           static_cast<uint8_t>(x & 0xFF), static_cast<uint8_t>(x >> 8), 0, 0, buttons,
+        shiftAndMode};
+}
+
+// The panel and the engine over a scripted controller, ticked by hand.
+class PanelPreview : public ::testing::Test {
+protected:
+    PanelPreview() {
+        ApplyStartupDefaults(model);
+        hid.addController();
+        link.FindTheHid();
+        panel.show();
+    }
+
+    void Tick(const test::Bytes& report) {
+        hid.present.front().waiting.push_back(report);
+        engine.EngineTick();
+    }
+    QColor Face(QWidget* control) const { return control->palette().color(QPalette::Button); }
+    QColor SlotFace(int slot) const { return Face(panel.Controls().btnKEY[slot]); }
+
+    Model model;
+    test::FakeClock clock;
+    test::ScriptedHid hid{&clock};
+    DeviceLink link{hid};
+    test::RecordingSink sink;
+    Dialog1 panel{model};
+    Engine engine{model, link, clock, panel, sink, nullptr, nullptr};
+};
+
+TEST_F(PanelPreview, SlotColoursChangeOnTransitionsOnly) {
+    Tick(Report(300));
+    EXPECT_EQ(SlotFace(3), kActiveFace);
+    Tick(Report(0, 0x01));
+    EXPECT_EQ(SlotFace(3), kIdleFace);
+    EXPECT_EQ(SlotFace(7), kActiveFace);
+
+    // Released while the panel is in the tray: the button keeps its colour until it is pressed
+    // and released again with the panel shown.
+    panel.hide();
+    Tick(Report());
+    panel.show();
+    Tick(Report());
+    EXPECT_EQ(SlotFace(7), kActiveFace);
+    Tick(Report(0, 0x01));
+    Tick(Report());
+    EXPECT_EQ(SlotFace(7), kIdleFace);
+    EXPECT_TRUE(sink.keyDowns().empty());
+}
+
+TEST_F(PanelPreview, MouseModeColoursSimulateMouseAndLeavesDirectionsAlone) {
+    panel.Controls().chkSimMouse->SetValue(1);
+    Tick(Report(300));
+    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kActiveFace);
+    EXPECT_EQ(SlotFace(3), kIdleFace);
+    Tick(Report(50));
+    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kIdleFace);
+
+    panel.Controls().chkMovement->SetValue(0);
+    Tick(Report(300));
+    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kIdleFace);
+    EXPECT_TRUE(sink.records.empty());
+}
+
+TEST_F(PanelPreview, DirectionHeldWhileShownSendsNoKeyDownInTheTray) {
+    Tick(Report(300));
+    panel.hide();
+    Tick(Report(300));
+    Tick(Report(300));
+    EXPECT_TRUE(sink.keyDowns().empty());
+    // A stick that rises in the tray is pressed as usual.
+    Tick(Report());
+    sink.clear();
+    Tick(Report(300));
+    EXPECT_EQ(sink.keyDowns(), std::vector<uint16_t>{0x44});
+}
+
+TEST_F(PanelPreview, HeldShiftButtonWinsOverAClickOnAPage) {
+    Tick(Report(0, 0, 0x11));
+    panel.lblButton_Click(3);
+    for (int t = 0; t < 20; ++t) {
+        Tick(Report(0, 0, 0x11));
+    }
+    const auto& pages = panel.Controls().lblButton;
+    EXPECT_EQ(pages[0]->height(), 105);
+    EXPECT_EQ(pages[2]->height(), 25);
+    EXPECT_EQ(pages[2]->y(), 432);
+}
+
+// The shown panel, rendered: shift button 2 held in mode 1.
+TEST_F(PanelPreview, RenderedPanelFollowsShiftButtonAndMode) {
+    model.KeyLabel[1][22] = "Airstrike";
+    for (int t = 0; t < 20; ++t) {
+        Tick(Report(0, 0, 0x22));
+    }
+    const PanelControls& c = panel.Controls();
+    EXPECT_EQ(c.btnKEY[22]->text(), "Airstrike");
+    EXPECT_EQ(c.btnKEY[7]->text(), QString::fromStdString(model.KeyLabel[1][7]));
+
+    const QImage shot = panel.centralWidget()->grab().toImage();
+    const auto at = [&](QWidget* w, int x, int y) {
+        return shot.pixelColor(w->mapTo(panel.centralWidget(), QPoint(x, y)));
+    };
+    EXPECT_EQ(at(c.lblButton[1], 3, 50), QColor(255, 0, 0));
+    EXPECT_EQ(at(c.lblButton[0], 3, 20), QColor(95, 99, 114));
+    const QRect inside = c.Slider->contentsRect();
+    EXPECT_EQ(at(c.Slider, inside.center().x(), inside.center().y()), QColor(255, 0, 0));
+    EXPECT_NE(at(c.Slider, inside.center().x(), inside.top() + 3), QColor(255, 0, 0));
+    // The stick at rest: the circle's centre in the middle of the stick view.
+    const QRect stick = c.Picture1->contentsRect();
+    EXPECT_EQ(at(c.Picture1, stick.left() + stick.width() * 511 / 1030,
+                 stick.top() + stick.height() * 511 / 1030),
+              QColor(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace qv
