@@ -1,0 +1,72 @@
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+namespace qv::test {
+
+// A private X server for one test: Xvfb on a display number that it picks itself, stopped when
+// this object goes away. display() is empty, and whyNot() says why, when it couldn't start.
+class XvfbServer final {
+public:
+    XvfbServer() {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0) {
+            whyNot_ = "no pipe for Xvfb";
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], 3);
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, 2);
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
+                   "640x480x24", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        if (pid_ > 0) {
+            display_ = readDisplay(fds[0]);
+        }
+        close(fds[0]);
+        if (display_.empty()) {
+            whyNot_ = "Xvfb is not installed or did not start";
+        }
+    }
+
+    ~XvfbServer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    const std::string& display() const { return display_; }
+    const std::string& whyNot() const { return whyNot_; }
+
+private:
+    // Xvfb writes its display number and a newline once it accepts clients.
+    static std::string readDisplay(int fd) {
+        std::string number;
+        char c = 0;
+        pollfd waitFor{fd, POLLIN, 0};
+        while (poll(&waitFor, 1, 10000) == 1 && read(fd, &c, 1) == 1 && c != '\n') {
+            number += c;
+        }
+        return c == '\n' && !number.empty() ? ":" + number : std::string();
+    }
+
+    pid_t pid_ = -1;
+    std::string display_;
+    std::string whyNot_;
+};
+
+}  // namespace qv::test

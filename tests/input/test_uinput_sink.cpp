@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "input/OpenInputSink.h"
+#include "input/UinputSink.h"
+
+namespace qv {
+namespace {
+
+size_t OpenFiles() {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                             std::filesystem::directory_iterator()));
+}
+
+TEST(UinputSink, AMissingNodeFailsCleanlyNamingTheCause) {
+    std::string whyNot;
+    EXPECT_EQ(UinputSink::Create("/nonexistent/uinput", whyNot), nullptr);
+    EXPECT_EQ(whyNot, "/nonexistent/uinput: No such file or directory");
+
+    if (std::filesystem::exists("/dev/uinput")) {
+        return;
+    }
+    whyNot.clear();
+    EXPECT_EQ(UinputSink::Create("/dev/uinput", whyNot), nullptr);
+    EXPECT_EQ(whyNot, "/dev/uinput: No such file or directory");
+}
+
+TEST(UinputSink, ANodeThatIsNotUinputFailsWithoutLeakingItsFile) {
+    const size_t before = OpenFiles();
+    std::string whyNot;
+    EXPECT_EQ(UinputSink::Create("/dev/null", whyNot), nullptr);
+    EXPECT_EQ(whyNot, "/dev/null: Inappropriate ioctl for device");
+    EXPECT_EQ(OpenFiles(), before);
+}
+
+TEST(OpenInputSink, WithNoBackendItNamesBothCausesAndTheMend) {
+    std::string whyNot;
+    EXPECT_EQ(OpenInputSink("/nonexistent/uinput", nullptr, whyNot), nullptr);
+    EXPECT_EQ(whyNot,
+              "Quorvane can't send keyboard and mouse input: /nonexistent/uinput: No such file or "
+              "directory; no X display could be opened (DISPLAY is not set). To allow it, install "
+              "packaging/70-quorvane.rules as /etc/udev/rules.d/70-quorvane.rules, then udevadm "
+              "control --reload-rules && udevadm trigger.");
+
+    whyNot.clear();
+    EXPECT_EQ(OpenInputSink("/nonexistent/uinput", ":4093", whyNot), nullptr);
+    EXPECT_NE(whyNot.find("no X display could be opened at \":4093\""), std::string::npos)
+        << whyNot;
+}
+
+}  // namespace
+}  // namespace qv

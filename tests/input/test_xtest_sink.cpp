@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeClock.h"
+#include "XWindowWatcher.h"
+#include "XvfbServer.h"
+#include "input/InputSynth.h"
+#include "input/OpenInputSink.h"
+#include "input/XTestSink.h"
+
+namespace qv {
+namespace {
+
+using test::SeenEvent;
+using Seen = std::vector<SeenEvent>;
+
+// X key codes under the evdev rules: the Linux key code + 8.
+constexpr unsigned kXKeyA = 30 + 8;
+constexpr unsigned kXKeyLeftShift = 42 + 8;
+
+class XTestSinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (server.display().empty()) {
+            GTEST_SKIP() << server.whyNot();
+        }
+        watcher = std::make_unique<test::XWindowWatcher>(server.display());
+        ASSERT_TRUE(watcher->ok());
+        std::string whyNot;
+        sink = XTestSink::Create(server.display().c_str(), whyNot);
+        ASSERT_NE(sink, nullptr) << whyNot;
+        delayTimer.SetFiringMode(PrecisionTimer::OneShot);
+        synth = std::make_unique<InputSynth>(*sink, settings, delayTimer);
+    }
+
+    test::XvfbServer server;
+    std::unique_ptr<test::XWindowWatcher> watcher;
+    std::unique_ptr<XTestSink> sink;
+    test::FakeClock clock;
+    PrecisionTimer delayTimer{clock};
+    PanelSettings settings;
+    std::unique_ptr<InputSynth> synth;
+};
+
+TEST_F(XTestSinkTest, KeysButtonsWheelAndMotionReachTheFocusedWindow) {
+    synth->SendKeyDown(0x41);
+    synth->SendKeyUp(0x41);
+    synth->SendKeyDown(1);
+    synth->SendKeyUp(1);
+    synth->SendKeyDown(2);
+    synth->SendKeyUp(2);
+    synth->SendKeyDown(4);
+    synth->SendKeyUp(4);
+    synth->SendKeyDown(5);
+    synth->SendKeyDown(6);
+    synth->SendMouseMove(200, 120);
+
+    EXPECT_EQ(watcher->receive(13), (Seen{{SeenEvent::KeyDown, kXKeyA},
+                                          {SeenEvent::KeyUp, kXKeyA},
+                                          {SeenEvent::ButtonDown, 1, 100, 100},
+                                          {SeenEvent::ButtonUp, 1, 100, 100},
+                                          {SeenEvent::ButtonDown, 3, 100, 100},
+                                          {SeenEvent::ButtonUp, 3, 100, 100},
+                                          {SeenEvent::ButtonDown, 2, 100, 100},
+                                          {SeenEvent::ButtonUp, 2, 100, 100},
+                                          {SeenEvent::ButtonDown, 4, 100, 100},
+                                          {SeenEvent::ButtonUp, 4, 100, 100},
+                                          {SeenEvent::ButtonDown, 5, 100, 100},
+                                          {SeenEvent::ButtonUp, 5, 100, 100},
+                                          {SeenEvent::Moved, 0, 105, 103}}));
+}
+
+TEST_F(XTestSinkTest, KeysBeyondTheServersRangeAreSkippedWithoutAnError) {
+    synth->SendKeyDown(0xFB);
+    synth->SendKeyUp(0xFB);
+    synth->SendKeyDown(0x41);
+    EXPECT_EQ(watcher->receive(1), (Seen{{SeenEvent::KeyDown, kXKeyA}}));
+}
+
+TEST_F(XTestSinkTest, CloseReleasesWhatIsStillHeldAndThenSendsNothing) {
+    synth->SendKeyDown(0xA0);
+    synth->SendKeyDown(0x41);
+    synth->SendKeyUp(0x41);
+    synth->SendKeyDown(1);
+    ASSERT_EQ(watcher->receive(4).size(), 4u);
+    EXPECT_TRUE(watcher->keyIsDown(kXKeyLeftShift));
+
+    sink->close();
+    EXPECT_EQ(watcher->receive(2),
+              (Seen{{SeenEvent::KeyUp, kXKeyLeftShift}, {SeenEvent::ButtonUp, 1, 100, 100}}));
+    EXPECT_FALSE(watcher->keyIsDown(kXKeyLeftShift));
+
+    synth->SendKeyDown(0x41);
+    EXPECT_FALSE(watcher->keyIsDown(kXKeyA));
+}
+
+TEST_F(XTestSinkTest, DestroyingTheSinkReleasesWhatIsStillHeld) {
+    synth->SendKeyDown(0x41);
+    ASSERT_EQ(watcher->receive(1).size(), 1u);
+    synth.reset();
+    sink.reset();
+    EXPECT_EQ(watcher->receive(1), (Seen{{SeenEvent::KeyUp, kXKeyA}}));
+}
+
+TEST_F(XTestSinkTest, TheFactoryFallsBackToTheDisplayWhenUinputCantBeOpened) {
+    std::string whyNot;
+    const auto fallback = OpenInputSink("/nonexistent/uinput", server.display().c_str(), whyNot);
+    EXPECT_NE(dynamic_cast<XTestSink*>(fallback.get()), nullptr) << whyNot;
+}
+
+}  // namespace
+}  // namespace qv
