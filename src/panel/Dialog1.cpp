@@ -1,5 +1,6 @@
 #include "panel/Dialog1.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "panel/PanelLook.h"
+#include "profiles/Filename.h"
 
 static void InitPanelResources() {
     Q_INIT_RESOURCE(quorvane);
@@ -36,13 +38,18 @@ private:
     QPixmap background_;
 };
 
+constexpr Qt::WindowFlags kPanelFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint;
+
 }  // namespace
 
-Dialog1::Dialog1(Model& model, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
-      model_(model) {
+Dialog1::Dialog1(PanelParts parts)
+    : QMainWindow(nullptr, kPanelFlags),
+      parts_(std::move(parts)),
+      model_(parts_.model),
+      engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
+              parts_.ssDriver) {
     InitPanelResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
@@ -59,7 +66,31 @@ Dialog1::Dialog1(Model& model, QWidget* parent)
     liveView_ = std::make_unique<LiveView>(model_, live);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(Px(2415), Px(2595));
+
+    filename_ = new Filename(this);
+    profiles_ = std::make_unique<ProfileCommands>(model_, model_.settings, *this, *filename_, this,
+                                                  parts_.profileFolder);
     ConnectSettings();
+    ConnectCommands();
+    SetTrayOptionsEnabled(false);
+    parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
+}
+
+Dialog1::~Dialog1() {
+    parts_.tray.DoubleClicked = nullptr;
+}
+
+void Dialog1::ConnectCommands() {
+    connect(c_.Send, &QPushButton::clicked, this, &Dialog1::Send_Click);
+    connect(c_.CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(0); });
+    connect(m_.menLoad, &QAction::triggered, this, [this] { profiles_->menLoad_Click(); });
+    connect(m_.menSave, &QAction::triggered, this, [this] { profiles_->menSave_Click(); });
+    connect(m_.menExit, &QAction::triggered, this, &Dialog1::menExit_Click);
+    connect(m_.TrayPause, &QAction::triggered, this, &Dialog1::TrayPause_Click);
+    connect(m_.TrayRestore, &QAction::triggered, this, &Dialog1::TrayRestore_Click);
+    connect(m_.TrayExit, &QAction::triggered, this, &Dialog1::TrayExit_Click);
+    connect(m_.TrayCC, &QAction::triggered, this, &Dialog1::TrayCC_Click);
+    connect(m_.TraySS, &QAction::triggered, this, &Dialog1::TraySS_Click);
 }
 
 void Dialog1::keyPressEvent(QKeyEvent* event) {

@@ -15,9 +15,7 @@ void Dialog1::ConnectSettings() {
         model_.settings.*field = box->Value();
         connect(box, &CheckButton::valueChanged, this, [this, field, click](int value) {
             model_.settings.*field = value;
-            if (click != nullptr) {
-                (this->*click)();
-            }
+            (this->*click)();
         });
     };
     const auto bar = [this](ScrollBar* scroll, Field field, void (Dialog1::*change)(),
@@ -38,7 +36,7 @@ void Dialog1::ConnectSettings() {
     check(c_.chkAngles, &PanelSettings::chkAngles, &Dialog1::chkAngles_Click);
     check(c_.chkWalk, &PanelSettings::chkWalk, &Dialog1::chkWalk_Click);
     check(c_.chkSimMouse, &PanelSettings::chkSimMouse, &Dialog1::chkSimMouse_Click);
-    check(c_.chkCCTIMER, &PanelSettings::chkCCTIMER, nullptr);
+    check(c_.chkCCTIMER, &PanelSettings::chkCCTIMER, &Dialog1::chkCCTIMER_Click);
     bar(c_.DeadZone, &PanelSettings::DeadZone, &Dialog1::DeadZone_Change,
         &Dialog1::DeadZone_Scroll);
     bar(c_.MidDeadZone, &PanelSettings::MidDeadZone, &Dialog1::MidDeadZone_Change,
@@ -160,6 +158,37 @@ void Dialog1::chkAngles_Click() {
 
 void Dialog1::lblButton_Click(int Index) {
     model_.Pages = PageLayout(Index);
+}
+
+void Dialog1::SetControlValue(Item item, int value) {
+    switch (item) {
+        case Item::DeadZone:
+            c_.DeadZone->SetValue(value);
+            break;
+        case Item::MidDeadZone:
+            c_.MidDeadZone->SetValue(value);
+            break;
+        case Item::chkWalk:
+            c_.chkWalk->SetValue(value);
+            break;
+        case Item::chkCCTIMER:
+            c_.chkCCTIMER->SetValue(value);
+            break;
+        case Item::chkAngles:
+            c_.chkAngles->SetValue(value);
+            break;
+        case Item::DeadZone2:
+            c_.DeadZone2->SetValue(value);
+            break;
+        case Item::chkSimMouse:
+            c_.chkSimMouse->SetValue(value);
+            break;
+        case Item::chkMovement:
+            c_.chkMovement->SetValue(value);
+            break;
+        default:
+            break;  // the limits and the assignments are no controls
+    }
 }
 
 }  // namespace qv

@@ -39,6 +39,10 @@ void Dialog1::FocusSend() {
     }
 }
 
-void Dialog1::LoadDefaultProfile() {}
+void Dialog1::LoadDefaultProfile()
+{
+    profiles_->LoadDefaultProfile = true;
+    profiles_->menLoad_Click();
+}
 
 }  // namespace qv

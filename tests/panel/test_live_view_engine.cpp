@@ -1,12 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeClock.h"
-#include "QtTestApp.h"
-#include "RecordingSink.h"
-#include "ScriptedHid.h"
-#include "engine/Engine.h"
-#include "engine/Startup.h"
-#include "panel/Dialog1.h"
+#include "PanelHarness.h"
 #include "panel/PanelLook.h"
 
 namespace qv {
@@ -19,30 +13,21 @@ test::Bytes Report(int x = 0, uint8_t buttons = 0, uint8_t shiftAndMode = 0x10) 
         shiftAndMode};
 }
 
-// The panel and the engine over a scripted controller, ticked by hand.
+// The started panel over the scripted controller, its standard timer stepped by hand.
 class PanelPreview : public ::testing::Test {
 protected:
-    PanelPreview() {
-        ApplyStartupDefaults(model);
-        hid.addController();
-        link.FindTheHid();
-        panel.show();
-    }
+    PanelPreview() { h.Start(); }
 
     void Tick(const test::Bytes& report) {
-        hid.present.front().waiting.push_back(report);
-        engine.EngineTick();
+        h.hid.present.front().waiting.push_back(report);
+        h.ss.Tick();
     }
     QColor Face(QWidget* control) const { return control->palette().color(QPalette::Button); }
-    QColor SlotFace(int slot) const { return Face(panel.Controls().btnKEY[slot]); }
+    QColor SlotFace(int slot) const { return Face(h.c().btnKEY[slot]); }
 
-    Model model;
-    test::FakeClock clock;
-    test::ScriptedHid hid{&clock};
-    DeviceLink link{hid};
-    test::RecordingSink sink;
-    Dialog1 panel{model};
-    Engine engine{model, link, clock, panel, sink, nullptr, nullptr};
+    test::PanelHarness h;
+    Model& model = h.model;
+    test::RecordingSink& sink = h.sink;
 };
 
 TEST_F(PanelPreview, SlotColoursChangeOnTransitionsOnly) {
@@ -54,9 +39,9 @@ TEST_F(PanelPreview, SlotColoursChangeOnTransitionsOnly) {
 
     // Released while the panel is in the tray: the button keeps its colour until it is pressed
     // and released again with the panel shown.
-    panel.hide();
+    h.panel->Send_Click();
     Tick(Report());
-    panel.show();
+    h.panel->TrayRestore_Click();
     Tick(Report());
     EXPECT_EQ(SlotFace(7), kActiveFace);
     Tick(Report(0, 0x01));
@@ -66,22 +51,22 @@ TEST_F(PanelPreview, SlotColoursChangeOnTransitionsOnly) {
 }
 
 TEST_F(PanelPreview, MouseModeColoursSimulateMouseAndLeavesDirectionsAlone) {
-    panel.Controls().chkSimMouse->SetValue(1);
+    h.c().chkSimMouse->SetValue(1);
     Tick(Report(300));
-    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kActiveFace);
+    EXPECT_EQ(Face(h.c().chkSimMouse), kActiveFace);
     EXPECT_EQ(SlotFace(3), kIdleFace);
     Tick(Report(50));
-    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kIdleFace);
+    EXPECT_EQ(Face(h.c().chkSimMouse), kIdleFace);
 
-    panel.Controls().chkMovement->SetValue(0);
+    h.c().chkMovement->SetValue(0);
     Tick(Report(300));
-    EXPECT_EQ(Face(panel.Controls().chkSimMouse), kIdleFace);
+    EXPECT_EQ(Face(h.c().chkSimMouse), kIdleFace);
     EXPECT_TRUE(sink.records.empty());
 }
 
 TEST_F(PanelPreview, DirectionHeldWhileShownSendsNoKeyDownInTheTray) {
     Tick(Report(300));
-    panel.hide();
+    h.panel->Send_Click();
     Tick(Report(300));
     Tick(Report(300));
     EXPECT_TRUE(sink.keyDowns().empty());
@@ -94,11 +79,11 @@ TEST_F(PanelPreview, DirectionHeldWhileShownSendsNoKeyDownInTheTray) {
 
 TEST_F(PanelPreview, HeldShiftButtonWinsOverAClickOnAPage) {
     Tick(Report(0, 0, 0x11));
-    panel.lblButton_Click(3);
+    h.panel->lblButton_Click(3);
     for (int t = 0; t < 20; ++t) {
         Tick(Report(0, 0, 0x11));
     }
-    const auto& pages = panel.Controls().lblButton;
+    const auto& pages = h.c().lblButton;
     EXPECT_EQ(pages[0]->height(), 105);
     EXPECT_EQ(pages[2]->height(), 25);
     EXPECT_EQ(pages[2]->y(), 432);
@@ -110,13 +95,13 @@ TEST_F(PanelPreview, RenderedPanelFollowsShiftButtonAndMode) {
     for (int t = 0; t < 20; ++t) {
         Tick(Report(0, 0, 0x22));
     }
-    const PanelControls& c = panel.Controls();
+    const PanelControls& c = h.c();
     EXPECT_EQ(c.btnKEY[22]->text(), "Airstrike");
     EXPECT_EQ(c.btnKEY[7]->text(), QString::fromStdString(model.KeyLabel[1][7]));
 
-    const QImage shot = panel.centralWidget()->grab().toImage();
+    const QImage shot = h.panel->centralWidget()->grab().toImage();
     const auto at = [&](QWidget* w, int x, int y) {
-        return shot.pixelColor(w->mapTo(panel.centralWidget(), QPoint(x, y)));
+        return shot.pixelColor(w->mapTo(h.panel->centralWidget(), QPoint(x, y)));
     };
     EXPECT_EQ(at(c.lblButton[1], 3, 50), QColor(255, 0, 0));
     EXPECT_EQ(at(c.lblButton[0], 3, 20), QColor(95, 99, 114));

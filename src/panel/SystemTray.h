@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSystemTrayIcon>
+
+#include "panel/TrayArea.h"
+
+namespace qv {
+
+// The desktop's own notification area.
+class SystemTray final : public TrayArea {
+public:
+    SystemTray();
+
+    bool Available() const override;
+    void AddIcon(const QIcon& icon, QMenu* menu) override;
+    void DeleteIcon() override;
+    bool IconShown() const override;
+
+    const QSystemTrayIcon& Icon() const { return icon_; }
+
+private:
+    QSystemTrayIcon icon_;
+};
+
+}  // namespace qv

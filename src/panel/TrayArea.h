@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QIcon>
+#include <functional>
+
+class QMenu;
+
+namespace qv {
+
+// The notification area, where the panel's icon stands while the panel is hidden. Desktops
+// without one exist, so its presence is asked first.
+class TrayArea {
+public:
+    virtual ~TrayArea() = default;
+
+    virtual bool Available() const = 0;
+    // Shows the icon with the tip "Quorvane"; a right click on it opens `menu`.
+    virtual void AddIcon(const QIcon& icon, QMenu* menu) = 0;
+    // Removes the icon; nothing happens when it is not there.
+    virtual void DeleteIcon() = 0;
+    virtual bool IconShown() const = 0;
+
+    // Called on a double click on the icon.
+    std::function<void()> DoubleClicked;
+};
+
+}  // namespace qv

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <initializer_list>
+
+#include "PanelHarness.h"
+
+namespace qv {
+namespace {
+
+using test::PanelHarness;
+
+// The user drags the thumb through `positions` and lets go.
+void Drag(ScrollBar* bar, std::initializer_list<int> positions) {
+    bar->setSliderDown(true);
+    for (int position : positions) {
+        bar->setSliderPosition(position);
+    }
+    bar->setSliderDown(false);
+}
+
+void ExpectSettingsMirrorControls(const PanelHarness& h) {
+    const PanelSettings& s = h.model.settings;
+    EXPECT_EQ(s.chkMovement, h.c().chkMovement->Value());
+    EXPECT_EQ(s.chkAngles, h.c().chkAngles->Value());
+    EXPECT_EQ(s.chkWalk, h.c().chkWalk->Value());
+    EXPECT_EQ(s.chkSimMouse, h.c().chkSimMouse->Value());
+    EXPECT_EQ(s.chkCCTIMER, h.c().chkCCTIMER->Value());
+    EXPECT_EQ(s.DeadZone, h.c().DeadZone->Value());
+    EXPECT_EQ(s.MidDeadZone, h.c().MidDeadZone->Value());
+    EXPECT_EQ(s.DeadZone2, h.c().DeadZone2->Value());
+    EXPECT_EQ(s.Freq, h.c().Freq->Value());
+}
+
+TEST(DeadZone, DraggedWithWalkOffCarriesTheWalkZoneAlong) {
+    PanelHarness h;
+    h.Start();
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 100) << "start-up makes the walk zone the dead zone";
+
+    h.c().DeadZone->setSliderDown(true);
+    h.c().DeadZone->setSliderPosition(180);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 180) << "the walk zone follows while dragging";
+    EXPECT_EQ(h.model.settings.DeadZone, 180) << "the engine sees the thumb where it stands";
+    h.c().DeadZone->setSliderPosition(300);
+    h.c().DeadZone->setSliderDown(false);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 300);
+    ExpectSettingsMirrorControls(h);
+
+    h.c().DeadZone->SetValue(60);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 60) << "with walk off it follows downwards too";
+    ExpectSettingsMirrorControls(h);
+}
+
+TEST(WalkZone, StaysAtOrAboveTheDeadZoneWithWalkOn) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkWalk->click();
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 256) << "nothing parked yet: the first walk zone";
+    EXPECT_TRUE(h.c().MidDeadZone->isEnabled());
+    EXPECT_TRUE(h.c().btnKEY[kWalkSlot]->isEnabled());
+
+    h.c().DeadZone->SetValue(300);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 300) << "pushed up by the dead zone";
+    h.c().DeadZone->SetValue(200);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 300) << "with walk on it is not pulled down";
+    h.c().MidDeadZone->SetValue(150);
+    EXPECT_EQ(h.c().DeadZone->Value(), 150) << "the walk zone pulls the dead zone down";
+    Drag(h.c().MidDeadZone, {140, 120});
+    EXPECT_EQ(h.c().DeadZone->Value(), 120);
+    ExpectSettingsMirrorControls(h);
+}
+
+TEST(WalkBox, ParksTheWalkZoneWhenOffAndBringsItBackWhenOn) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkWalk->click();
+    h.c().MidDeadZone->SetValue(400);
+    h.c().chkWalk->click();
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 100) << "walk off: the walk zone is the dead zone";
+    EXPECT_FALSE(h.c().MidDeadZone->isEnabled());
+    EXPECT_FALSE(h.c().btnKEY[kWalkSlot]->isEnabled());
+
+    h.c().DeadZone->SetValue(450);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 450);
+    h.c().chkWalk->click();
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 400) << "the parked walk zone comes back";
+    EXPECT_EQ(h.c().DeadZone->Value(), 400) << "and pulls the dead zone down to it";
+    ExpectSettingsMirrorControls(h);
+}
+
+TEST(SimulateMouse, PutsWalkAsideAndRestoresIt) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkWalk->click();
+    h.c().MidDeadZone->SetValue(320);
+    h.c().chkSimMouse->click();
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_TRUE(h.c().btnKEY[slot]->isHidden()) << slot;
+        EXPECT_FALSE(h.c().btnKEY[slot]->isEnabled()) << slot;
+    }
+    EXPECT_EQ(h.c().chkWalk->Value(), 0);
+    EXPECT_FALSE(h.c().chkWalk->isEnabled());
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 100);
+    ExpectSettingsMirrorControls(h);
+
+    h.c().chkSimMouse->click();
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_FALSE(h.c().btnKEY[slot]->isHidden()) << slot;
+        EXPECT_TRUE(h.c().btnKEY[slot]->isEnabled()) << slot;
+    }
+    EXPECT_EQ(h.c().chkWalk->Value(), 1);
+    EXPECT_TRUE(h.c().chkWalk->isEnabled());
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 320);
+    ExpectSettingsMirrorControls(h);
+}
+
+TEST(SimulateMouse, WithWalkOffParksNothingAndLeavesWalkOff) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkWalk->click();
+    h.c().MidDeadZone->SetValue(333);
+    h.c().chkWalk->click();
+    h.c().chkSimMouse->click();
+    h.c().chkSimMouse->click();
+    EXPECT_EQ(h.c().chkWalk->Value(), 0);
+    h.c().chkWalk->click();
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 333);
+}
+
+TEST(Movement, OffDisablesItsControlsAndOnLeavesHiddenButtonsHidden) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkSimMouse->click();
+    h.c().chkMovement->click();
+    EXPECT_FALSE(h.c().chkSimMouse->isEnabled());
+    EXPECT_FALSE(h.c().DeadZone->isEnabled());
+    EXPECT_FALSE(h.c().btnKEY[2]->isEnabled());
+    h.c().chkMovement->click();
+    EXPECT_TRUE(h.c().chkSimMouse->isEnabled());
+    EXPECT_TRUE(h.c().DeadZone->isEnabled());
+    EXPECT_TRUE(h.c().btnKEY[2]->isEnabled());
+    EXPECT_TRUE(h.c().btnKEY[2]->isHidden());
+}
+
+TEST(Twist, OffDisablesItsButtonsAndDeadZone) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkAngles->click();
+    EXPECT_FALSE(h.c().btnKEY[4]->isEnabled());
+    EXPECT_FALSE(h.c().btnKEY[5]->isEnabled());
+    EXPECT_FALSE(h.c().DeadZone2->isEnabled());
+    h.c().chkAngles->click();
+    EXPECT_TRUE(h.c().DeadZone2->isEnabled());
+}
+
+TEST(ProfileValues, TwoCountsAsOnExceptForWalk) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkWalk->click();
+    h.panel->SetControlValue(Item::chkWalk, 2);
+    EXPECT_FALSE(h.c().MidDeadZone->isEnabled()) << "2 is off for walk";
+    EXPECT_EQ(h.c().MidDeadZone->Value(), h.c().DeadZone->Value());
+    h.panel->SetControlValue(Item::chkAngles, 0);
+    h.panel->SetControlValue(Item::chkAngles, 2);
+    EXPECT_TRUE(h.c().DeadZone2->isEnabled());
+    h.panel->SetControlValue(Item::chkSimMouse, 2);
+    EXPECT_TRUE(h.c().btnKEY[0]->isHidden());
+    h.panel->SetControlValue(Item::chkMovement, 0);
+    h.panel->SetControlValue(Item::chkMovement, 2);
+    EXPECT_TRUE(h.c().DeadZone->isEnabled());
+    ExpectSettingsMirrorControls(h);
+}
+
+TEST(Frequency, LabelShowsTheValueWithASignBlank) {
+    PanelHarness h;
+    h.Start();
+    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
+    h.c().Freq->setEnabled(true);
+    h.c().Freq->SetValue(10);
+    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  10ms"));
+    h.c().Freq->setSliderDown(true);
+    h.c().Freq->setSliderPosition(1);
+    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  1ms"));
+    h.c().Freq->setSliderDown(false);
+    EXPECT_EQ(h.model.settings.Freq, 1);
+}
+
+TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
+    PanelHarness h;
+    ASSERT_TRUE(h.panel->Form_Load());
+    h.c().chkAngles->SetValue(0);
+    h.c().DeadZone->SetValue(200);
+    EXPECT_EQ(h.panel->focusWidget(), nullptr) << "a hidden panel moves no focus";
+
+    h.panel->show();
+    h.c().CancelButton->setFocus();
+    h.c().chkMovement->click();
+    EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "movement moves no focus";
+    h.c().chkAngles->click();
+    EXPECT_EQ(h.panel->focusWidget(), h.c().Send);
+    h.c().CancelButton->setFocus();
+    h.c().MidDeadZone->SetValue(300);
+    EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "a disabled walk zone keeps it";
+}
+
+TEST(Pages, AClickOpensThePageClicked) {
+    PanelHarness h;
+    h.Start();
+    QTest::mouseClick(h.c().lblButton[2], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(h.model.Pages.PanelTop, PageLayout(3).PanelTop);
+    EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(3).PanelHeight);
+    QTest::mouseClick(h.c().lblButton[1], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(2).PanelHeight);
+}
+
+}  // namespace
+}  // namespace qv
