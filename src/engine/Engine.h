@@ -42,6 +42,8 @@ public:
 private:
     void DecodeReport();
     void RebuildButtonSlots();
+    // No switch position leaves the mode as it was.
+    void ReadModeSwitch();
     // DirActive afresh from the axes and the settings, shared by the output and the preview.
     void DetectDirections();
     bool InsideWalkZone() const;

@@ -17,6 +17,7 @@ void Engine::EngineTick() {
     link_.ReadDeviceReport();
     DecodeReport();
     RebuildButtonSlots();
+    ReadModeSwitch();
     if (panel_.Visible()) {
         panel_.Refresh();
         PreviewOutputs();
@@ -82,8 +83,10 @@ void Engine::RebuildButtonSlots() {
     if (shifts & kButton15) {
         model_.SlotActive[15] = true;
     }
+}
 
-    switch (shifts & kModeBits) {
+void Engine::ReadModeSwitch() {
+    switch (inputReport_[6] & kModeBits) {
         case 0x10:
             model_.Mode = 0;
             break;

@@ -1,0 +1,50 @@
+#include "app/TerminationSignals.h"
+
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace qv {
+
+TerminationSignals::TerminationSignals() {
+    sigset_t terminations;
+    sigemptyset(&terminations);
+    sigaddset(&terminations, SIGINT);
+    sigaddset(&terminations, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &terminations, &previousMask_);
+    fd_ = signalfd(-1, &terminations, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (fd_ < 0) {
+        throw std::runtime_error(std::string("signalfd: ") + std::strerror(errno));
+    }
+}
+
+TerminationSignals::~TerminationSignals() {
+    notifier_.reset();
+    close(fd_);
+    pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+}
+
+void TerminationSignals::Watch(std::function<void()> handler) {
+    handler_ = std::move(handler);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { arrived(); });
+}
+
+void TerminationSignals::arrived() {
+    signalfd_siginfo info{};
+    bool any = false;
+    while (read(fd_, &info, sizeof info) == sizeof info) {
+        any = true;
+    }
+    if (any && handler_) {
+        const std::function<void()> handler = std::move(handler_);
+        handler_ = nullptr;
+        handler();
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "EngineHarness.h"
+
+namespace qv::test {
+namespace {
+
+using Log = std::vector<std::string>;
+
+TEST(Output, KeyGroupGoesDownAndUpInStepOrder) {
+    EngineHarness h;
+    h.assign(0, 7, 0, {0xA3, 0x58}, {true, false});
+    h.assign(0, 8, 0, {0x10, 0x11, 0x12}, {true, true, false});
+    h.tick({.buttons = kButton1});
+    EXPECT_EQ(h.takeEvents(), (Log{"+A3", "+58"}));
+    h.tick({.buttons = kButton1 | kButton2});
+    EXPECT_EQ(h.takeEvents(), (Log{"+10", "+11", "+12"}));
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"-A3", "-58", "-10", "-11", "-12"}));
+}
+
+TEST(Output, DeadZonesAreStrictAndTheDiagonalGoesInSlotOrder) {
+    EngineHarness h;
+    h.tick({.x = 100, .y = -100, .turn = -450});
+    EXPECT_TRUE(h.takeEvents().empty());
+    h.tick({.x = 101, .y = -101, .turn = -451});
+    EXPECT_EQ(h.takeEvents(), (Log{"+57", "+44", "+BC"}));
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"-57", "-44", "-BC"}));
+
+    h.model.settings.chkMovement = 2;
+    h.model.settings.chkAngles = 0;
+    h.tick({.x = -300, .turn = 500});
+    EXPECT_TRUE(h.takeEvents().empty()) << "movement is on only at 1, twist whenever not 0";
+    h.model.settings.chkAngles = 2;
+    h.tick({.x = -300, .turn = 500});
+    EXPECT_EQ(h.takeEvents(), (Log{"+BE"}));
+}
+
+TEST(Output, WalkHoldsBetweenTheDeadZoneAndTheWalkZone) {
+    EngineHarness h;
+    h.model.settings.MidDeadZone = 300;
+    h.tick({.x = 150});
+    EXPECT_EQ(h.takeEvents(), (Log{"+44", "+A0"}));
+    h.tick({.x = 350});
+    EXPECT_EQ(h.takeEvents(), (Log{"-A0"}));
+    h.tick({.x = 150});
+    EXPECT_EQ(h.takeEvents(), (Log{"+A0"}));
+    h.tick({.x = 150, .y = 300});
+    EXPECT_EQ(h.takeEvents(), (Log{"+53", "-A0"})) << "both axes must lie inside";
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"-53", "-44"}));
+
+    h.model.settings.MidDeadZone = h.model.settings.DeadZone;
+    for (const int x : {101, 150, 400}) {
+        h.tick({.x = x, .y = -x});
+    }
+    for (const std::string& event : h.takeEvents()) {
+        EXPECT_NE(event, "+A0") << "with walk off the walk slot is never pressed";
+    }
+}
+
+TEST(Output, MouseModeMovesThePointerWithEitherTimersDivisor) {
+    EngineHarness h;
+    h.model.settings.MidDeadZone = 300;
+    h.tick({.x = 150});
+    EXPECT_EQ(h.takeEvents(), (Log{"+44", "+A0"}));
+
+    h.model.settings.chkSimMouse = 1;
+    h.tick({.x = 300, .y = 50, .turn = 500});
+    EXPECT_EQ(h.takeEvents(), (Log{"move 8 0", "-A0"}))
+        << "7.5 goes to 8, Y inside the dead zone is zeroed, the walk lets go, no twist key";
+    EXPECT_EQ(h.model.axes.AxisY, 0);
+
+    h.model.settings.chkCCTIMER = 1;
+    h.model.settings.Freq = 5;
+    h.tick({.x = 300, .y = -210});
+    EXPECT_EQ(h.takeEvents(), (Log{"move 2 -2"}));
+
+    h.model.settings.chkMovement = 0;
+    h.tick({.x = 511, .buttons = kButton1});
+    h.tick({.x = 511});
+    EXPECT_EQ(h.takeEvents(), (Log{"move 0 0", "+31", "move 0 0", "-31"}));
+
+    h.model.settings.chkSimMouse = 0;
+    h.model.settings.chkMovement = 1;
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"-44"})) << "the right key stayed held through mouse mode";
+}
+
+TEST(Output, ReleaseFollowsTheModeOfTheRelease) {
+    EngineHarness h;
+    h.assign(1, 7, 0, {0x41});
+    h.tick({.buttons = kButton1, .mode = 0});
+    EXPECT_EQ(h.takeEvents(), (Log{"+31"}));
+    h.tick({.mode = 1});
+    EXPECT_EQ(h.takeEvents(), (Log{"-41"}));
+}
+
+TEST(Output, ShiftLetGoFirstPressesTheButtonBeforeReleasingTheShiftedSlot) {
+    EngineHarness h;
+    h.tick({.buttons = kButton1, .byte6 = kShift1});
+    EXPECT_EQ(h.takeEvents(), (Log{"+61"}));
+    h.tick({.buttons = kButton1});
+    EXPECT_EQ(h.takeEvents(), (Log{"+31", "-61"}));
+}
+
+TEST(Output, WhatChangedWhileShownGetsOnlyItsRelease) {
+    EngineHarness h;
+    h.panel.visible = true;
+    h.tick({.x = 300, .buttons = kButton1});
+    h.panel.visible = false;
+    h.tick({.x = 300, .buttons = kButton1});
+    EXPECT_TRUE(h.takeEvents().empty());
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"-44", "-31"}));
+}
+
+TEST(Output, AssignmentsBeyondTheTablesLimitsStayInsideIt) {
+    EngineHarness h;
+    h.model.KeyMap[0][7].fill(0x41);
+    h.model.KeyMap[0][7][0] = 0;
+    h.model.KeyMapCombo[0][7].fill(true);
+    h.tick({.buttons = kButton1});
+    EXPECT_EQ(h.sink.keyDowns().size(), 300u) << "a chain stops at the last step";
+    h.tick({});
+    EXPECT_EQ(h.sink.keyUps().size(), 300u);
+    h.sink.clear();
+
+    h.assign(0, 8, -3, {0x42});
+    h.tick({.buttons = kButton2});
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"+42", "-42"})) << "a negative length is a key group";
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "EngineHarness.h"
+
+namespace qv::test {
+namespace {
+
+using Log = std::vector<std::string>;
+
+TEST(SequenceRing, PlaysOneGroupPerTwoTicksAndAppendsARepeatedPress) {
+    EngineHarness h;
+    h.assign(0, 7, 4, {0x41, 0x53, 0x44, 0x46}, {false, true, false, false});
+    const std::vector<Controls> ticks{
+        {.buttons = kButton1}, {}, {.buttons = kButton1}, {}, {}, {}, {}, {}};
+    std::vector<Log> perTick;
+    for (const Controls& c : ticks) {
+        h.tick(c);
+        perTick.push_back(h.takeEvents());
+    }
+    EXPECT_EQ(
+        perTick,
+        (std::vector<Log>{
+            {"+41"}, {"-41"}, {"+53", "+44"}, {"-53", "-44"}, {"+46"}, {"-46"}, {"+41"}, {"-41"}}))
+        << "the button's release sends nothing, a second press queues another copy";
+}
+
+TEST(SequenceRing, DelayHoldsTheRingForItsOwnTimeOnly) {
+    EngineHarness h;
+    h.assign(0, 7, 3, {0x41, 139, 0x42});
+    h.tick({.buttons = kButton1});
+    h.tick({});
+    EXPECT_EQ(h.takeEvents(), (Log{"+41", "-41"}));
+    h.tick();
+    EXPECT_TRUE(h.engine.DelayTimer.Enabled());
+    EXPECT_EQ(h.engine.DelayTimer.Interval(), 250);
+    int ticksUntilB = 0;
+    while (h.sink.records.empty() && ticksUntilB < 100) {
+        h.tick();
+        ++ticksUntilB;
+    }
+    EXPECT_EQ(ticksUntilB, 26) << "25 ticks of 10 ms hold the ring, one releases the delay";
+    EXPECT_EQ(h.takeEvents(), (Log{"+42"}));
+    h.tick();
+    EXPECT_EQ(h.takeEvents(), (Log{"-42"}));
+    EXPECT_TRUE(h.engine.Ring().Empty());
+}
+
+TEST(SequenceRing, GroupAtTheHeadRepeatsWhileADelayRunsForAnotherReason) {
+    EngineHarness h;
+    h.assign(0, 7, 1, {0x41});
+    h.assign(0, 8, 0, {140});
+    h.tick({.buttons = kButton1 | kButton2});
+    for (int i = 0; i < 9; ++i) {
+        h.tick();
+    }
+    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>(10, 0x41));
+    EXPECT_TRUE(h.sink.keyUps().empty());
+    h.tick();
+    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{0x41});
+}
+
+TEST(SequenceRing, WrapsAfterIndex10000AndPlaysAcrossTheWrap) {
+    EngineHarness h;
+    h.assign(0, 7, 299, std::vector<int32_t>(299, 0x41));
+    std::vector<int32_t> second(203, 0x42);
+    second[201] = 0x70;
+    second[202] = 0x71;
+    h.assign(0, 8, 203, second);
+    h.tick({.buttons = kButton1 | kButton2});
+    const SequenceRing& ring = h.engine.Ring();
+    EXPECT_EQ(ring.SeqKey[10000], 0x70) << "the 501st code";
+    EXPECT_EQ(ring.SeqKey[0], 0x71) << "the 502nd code";
+    EXPECT_EQ(ring.SeqWrite, 1);
+    for (int i = 0; i < 1003; ++i) {
+        h.tick({});
+    }
+    EXPECT_TRUE(ring.Empty());
+    const std::vector<uint16_t> downs = h.sink.keyDowns();
+    ASSERT_EQ(downs.size(), 502u);
+    EXPECT_EQ(downs[500], 0x70);
+    EXPECT_EQ(downs[501], 0x71);
+    EXPECT_EQ(h.sink.keyUps(), downs);
+}
+
+TEST(SequenceRing, GroupsNeverReachPastWhatWasQueued) {
+    EngineHarness h;
+    h.assign(0, 7, 2, {0x41, 0x53}, {false, true});
+    h.tick({.buttons = kButton1});
+    for (int i = 0; i < 20; ++i) {
+        h.tick({});
+    }
+    EXPECT_EQ(h.takeEvents(), (Log{"+41", "-41", "+53", "-53"}))
+        << "a joining flag on the last step joins nothing";
+    EXPECT_TRUE(h.engine.Ring().Empty());
+
+    h.model.KeyMap[0][8].fill(0x42);
+    h.model.KeyMap[0][8][0] = 5000;
+    const int16_t before = h.engine.Ring().SeqWrite;
+    h.tick({.buttons = kButton2});
+    EXPECT_EQ(h.engine.Ring().SeqWrite - before, 299) << "a length beyond the table is cut";
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "ProfileText.h"
+#include "QtApp.h"
+#include "RecordingControls.h"
+#include "TempFolder.h"
+#include "profiles/Filename.h"
+#include "profiles/ProfileCommands.h"
+#include "profiles/ProfileWriter.h"
+#include "ui/MessageBox.h"
+
+namespace qv {
+namespace {
+
+class ProfileCommandsTest : public ::testing::Test {
+protected:
+    ProfileCommandsTest() {
+        FillDefaults(*model);
+        model->axes.Limits = {512, -512, 512, -512, 512, -512};
+        MessageBox::clearAnswered();
+    }
+    ~ProfileCommandsTest() override { MessageBox::setNextAnswer(QMessageBox::NoButton); }
+
+    std::filesystem::path File(const char* name) const {
+        return std::filesystem::path(folder.toStdString()) / name;
+    }
+
+    bool ModelIs(const Model& other) const {
+        return model->KeyMap == other.KeyMap && model->KeyMapCombo == other.KeyMapCombo &&
+               model->KeyLabel == other.KeyLabel &&
+               model->axes.Limits.MinX == other.axes.Limits.MinX;
+    }
+
+    QTemporaryDir documents;
+    QString folder = documents.filePath(QStringLiteral("Strategic Commander"));
+    std::unique_ptr<Model> model = std::make_unique<Model>();
+    test::RecordingControls controls;
+    Filename dialog;
+    ProfileCommands commands{*model, model->settings, controls, dialog, nullptr, folder};
+};
+
+TEST_F(ProfileCommandsTest, AFirstRunKeepsTheDefaultsSilently) {
+    const auto before = std::make_unique<Model>(*model);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    dialog.setNextAnswer(QStringLiteral("never asked.qv1"));
+    commands.LoadDefaultProfile = true;
+    commands.menLoad_Click();
+    EXPECT_FALSE(commands.LoadDefaultProfile);
+    EXPECT_TRUE(dialog.answerPending());
+    EXPECT_TRUE(MessageBox::answered().isEmpty());
+    EXPECT_TRUE(controls.calls.empty());
+    EXPECT_TRUE(ModelIs(*before));
+    EXPECT_FALSE(QDir(folder).exists());
+}
+
+TEST_F(ProfileCommandsTest, StartUpLoadsTheDefaultProfileWithoutTheDialog) {
+    QDir().mkpath(folder);
+    test::Put(File("Default.qv1"), test::Head() + test::Lines({0, 87, 0, 72, 105, 0}) +
+                                       test::EmptyBlocks(101) + test::Lines({1}));
+    commands.LoadDefaultProfile = true;
+    commands.menLoad_Click();
+    EXPECT_EQ(model->KeyLabel[0][0], "Hi");
+    EXPECT_EQ(controls.settings.chkSimMouse, 1);
+    EXPECT_EQ(controls.settings.chkMovement, 1);
+}
+
+TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
+    QDir().mkpath(folder);
+    test::Put(File("bad.qv1"), test::Head() + test::Lines({0, 87, 0, 0}) + test::Lines({0, 70000}));
+    const auto before = std::make_unique<Model>(*model);
+    dialog.setNextAnswer(QStringLiteral("bad.qv1"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    commands.menLoad_Click();
+
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    const QString text = MessageBox::answered().first().text;
+    EXPECT_TRUE(text.contains(folder + QStringLiteral("/bad.qv1"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("line 18: a number outside"))) << text.toStdString();
+    EXPECT_TRUE(ModelIs(*before));
+    EXPECT_TRUE(controls.calls.empty());
+
+    dialog.setNextAnswer(QString());
+    commands.menLoad_Click();
+    EXPECT_EQ(MessageBox::answered().size(), 1) << "no choice, no load";
+}
+
+TEST_F(ProfileCommandsTest, SavingAsksBeforeOverwriting) {
+    dialog.setNextAnswer(QStringLiteral("test"));
+    commands.menSave_Click();
+    EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
+    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "a new name is not asked about";
+
+    model->KeyLabel[2][3] = "changed";
+    const std::string saved = test::Contents(File("test.qv1"));
+    dialog.setNextAnswer(QStringLiteral("test.qv1"));
+    MessageBox::setNextAnswer(QMessageBox::No);
+    commands.menSave_Click();
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    const MessageBox::Shown question = MessageBox::answered().first();
+    EXPECT_EQ(question.title, QStringLiteral("File Overwrite"));
+    EXPECT_EQ(question.text,
+              QStringLiteral("Are you sure you want to overwrite the existing file?"));
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(test::Contents(File("test.qv1")), saved);
+
+    dialog.setNextAnswer(QStringLiteral("test"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    commands.menSave_Click();
+    EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
+}
+
+TEST_F(ProfileCommandsTest, ASaveThatCanNotBeDoneSaysWhy) {
+    const auto refusal = [this](const QString& answer) {
+        dialog.setNextAnswer(answer);
+        MessageBox::clearAnswered();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        commands.menSave_Click();
+        EXPECT_EQ(MessageBox::answered().size(), 1) << answer.toStdString();
+        return MessageBox::answered().value(0).text;
+    };
+    EXPECT_TRUE(refusal(QStringLiteral("*.qv1")).contains(QStringLiteral("wildcard")));
+    EXPECT_TRUE(refusal(QStringLiteral("sub/x")).contains(QStringLiteral("No such file")));
+    model->KeyLabel[1][30] = std::string(300, 'x');
+    EXPECT_TRUE(refusal(QStringLiteral("x")).contains(QStringLiteral("mode 1, slot 30")));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/x.qv1")));
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+#include "engine/PrecisionTimer.h"
+
+namespace qv::test {
+
+// A timer driver that fires only when a test says so.
+class StepTimerDriver final : public TimerDriver {
+public:
+    void start(Clock::Duration p, std::function<void()> f) override {
+        period = p;
+        fire_ = std::move(f);
+        running = true;
+    }
+    void stop() override { running = false; }
+
+    // One event, as the platform would deliver it while the driver runs.
+    void fire() {
+        if (running && fire_) {
+            fire_();
+        }
+    }
+
+    Clock::Duration period{};
+    bool running = false;
+
+private:
+    std::function<void()> fire_;
+};
+
+}  // namespace qv::test
