@@ -1,26 +1,45 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <iostream>
 #include <memory>
 #include <string>
 
-#include "app/HeadlessProgram.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
 #include "engine/Clock.h"
 #include "input/OpenInputSink.h"
+#include "panel/Dialog1.h"
+#include "panel/RunPanel.h"
+#include "panel/SystemTray.h"
+#include "timer/QtTimerDriver.h"
+#include "timer/TimerFdDriver.h"
 
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    qv::UsePanelStyle();
 
     std::string whyNot;
     std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(whyNot);
+    QString inputProblem;
     if (!sink) {
         std::cerr << whyNot << std::endl;
+        inputProblem = QString::fromStdString(whyNot);
         sink = std::make_unique<qv::NullInputSink>();
     }
     qv::HidapiPlatform platform;
+    qv::DeviceLink link(platform);
     qv::SystemClock clock;
-    qv::HeadlessProgram program(platform, *sink, clock, terminations);
-    return program.Run();
+    qv::SystemTray tray;
+    qv::TimerFdDriver ccDriver;
+    qv::QtTimerDriver ssDriver;
+    qv::Model model;
+    qv::Dialog1 panel({.model = model,
+                       .link = link,
+                       .clock = clock,
+                       .sink = *sink,
+                       .tray = tray,
+                       .ccDriver = &ccDriver,
+                       .ssDriver = &ssDriver,
+                       .inputProblem = inputProblem});
+    return qv::RunPanel(panel, terminations);
 }

@@ -112,6 +112,7 @@ private:
     void SetCcInterval(int32_t ms);
     void StopEngineTimers();
     void FinishOutput();
+    void LeaveController();
     void Unload();
     void TellInputProblem();
 

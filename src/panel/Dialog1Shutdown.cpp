@@ -28,11 +28,10 @@ void Dialog1::TrayExit_Click() {
     QCoreApplication::exit(0);
 }
 
+// The panel's "&Exit": the lamps, the controller closed, every window unloaded; the program
+// ends with its last window.
 void Dialog1::CancelButton_Click(int) {
-    StopEngineTimers();
-    FinishOutput();
-    PlayExitSequence(parts_.link, parts_.clock);
-    parts_.link.CloseDevice();
+    LeaveController();
     Unload();
 }
 
@@ -40,18 +39,25 @@ void Dialog1::menExit_Click() {
     CancelButton_Click(0);
 }
 
+void Dialog1::LeaveController() {
+    StopEngineTimers();
+    FinishOutput();
+    PlayExitSequence(parts_.link, parts_.clock);
+    parts_.link.CloseDevice();
+}
+
 void Dialog1::Unload() {
-    filename_->close();
     unloading_ = true;
+    filename_->close();
     close();
 }
 
 // The title bar's close button is one more way to "&Exit".
 void Dialog1::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
-        event->ignore();
-        CancelButton_Click(0);
-        return;
+        LeaveController();
+        unloading_ = true;
+        filename_->close();
     }
     Form_Unload();
     QMainWindow::closeEvent(event);

@@ -54,11 +54,18 @@ void Dialog1::changeEvent(QEvent* event) {
     }
 }
 
+// A minimised panel goes to the tray once the minimising has finished, since hiding it in the
+// middle of that would be undone by it.
 void Dialog1::Form_Resize() {
     if (isMinimized()) {
-        if (!inTray_) {
-            minimize_to_tray();
-        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isMinimized() && !inTray_) {
+                    minimize_to_tray();
+                }
+            },
+            Qt::QueuedConnection);
     } else if (inTray_ && !parts_.tray.Available() && isVisible()) {
         TrayRestore_Click();
     }

@@ -39,8 +39,7 @@ void Dialog1::FocusSend() {
     }
 }
 
-void Dialog1::LoadDefaultProfile()
-{
+void Dialog1::LoadDefaultProfile() {
     profiles_->LoadDefaultProfile = true;
     profiles_->menLoad_Click();
 }

@@ -3,7 +3,6 @@
 #include <signal.h>
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTimer>
 
 #include "FakeClock.h"
@@ -57,12 +56,14 @@ TEST(HeadlessProgram, SendsOutputUntilASignalThenReleasesKeysPlaysTheExitLampsAn
 }
 
 TEST(HeadlessProgram, WithoutTheControllerSaysSoOnStderrAndFails) {
-    QProcess program;
-    program.start(QUORVANE_BINARY, {});
-    ASSERT_TRUE(program.waitForFinished(20000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_NE(program.exitCode(), 0);
-    const std::string stderrText = program.readAllStandardError().toStdString();
+    TerminationSignals terminations;
+    FakeClock clock;
+    ScriptedHid hid(&clock);
+    RecordingSink sink;
+    HeadlessProgram program(hid, sink, clock, terminations);
+    testing::internal::CaptureStderr();
+    EXPECT_NE(program.Run(), 0);
+    const std::string stderrText = testing::internal::GetCapturedStderr();
     EXPECT_NE(stderrText.find(StartupFailureLines()), std::string::npos) << stderrText;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "QtTestApp.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
+#include "StepTimerDriver.h"
 #include "panel/Dialog1.h"
 #include "panel/TrayArea.h"
 
@@ -27,6 +27,7 @@ public:
     void DeleteIcon() override {
         shown = false;
         log.push_back("delete");
+        reportsAtDelete.push_back(reports != nullptr ? reports->size() : 0);
     }
     bool IconShown() const override { return shown; }
 
@@ -34,26 +35,9 @@ public:
     bool shown = false;
     QMenu* menu = nullptr;
     std::vector<std::string> log;
-};
-
-// A timer driver stepped by hand.
-class HandDriver final : public TimerDriver {
-public:
-    void start(Clock::Duration p, std::function<void()> f) override {
-        period = p;
-        fire = std::move(f);
-        running = true;
-    }
-    void stop() override { running = false; }
-    void Tick() {
-        if (running) {
-            fire();
-        }
-    }
-
-    Clock::Duration period{};
-    std::function<void()> fire;
-    bool running = false;
+    // The controller's feature reports, to tell when the icon went away.
+    const std::vector<SentFeatureReport>* reports = nullptr;
+    std::vector<std::size_t> reportsAtDelete;
 };
 
 // The real panel against the scripted controller, a recording sink, hand-stepped timers and
@@ -65,6 +49,7 @@ struct PanelHarness {
             hid.addController();
         }
         tray.available = trayAvailable;
+        tray.reports = &hid.featureReports;
         panel = std::make_unique<Dialog1>(PanelParts{
             .model = model,
             .link = link,
@@ -85,6 +70,9 @@ struct PanelHarness {
         QCoreApplication::processEvents();
     }
 
+    // The controller's next input report: the report ID, then bytes 1..6.
+    void Report(Bytes bytes) { hid.present.front().waiting.push_back(std::move(bytes)); }
+
     const PanelControls& c() const { return panel->Controls(); }
     const PanelMenus& m() const { return panel->Menus(); }
     PrecisionTimer& ccTimer() { return panel->TheEngine().ccTimer; }
@@ -95,8 +83,8 @@ struct PanelHarness {
     DeviceLink link{hid};
     RecordingSink sink;
     FakeTray tray;
-    HandDriver cc;
-    HandDriver ss;
+    StepTimerDriver cc;
+    StepTimerDriver ss;
     QTemporaryDir folder;
     Model model;
     std::unique_ptr<Dialog1> panel;

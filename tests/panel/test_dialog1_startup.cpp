@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "PanelHarness.h"
+#include "profiles/ProfileWriter.h"
+#include "ui/MessageBox.h"
+
+namespace qv {
+namespace {
+
+using test::PanelHarness;
+
+TEST(Startup, WithoutTheControllerOneMessageAndThePanelNeverShows) {
+    PanelHarness h(false);
+    MessageBox::clearAnswered();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
+
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    const MessageBox::Shown& box = MessageBox::answered().front();
+    EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
+    EXPECT_EQ(box.text, QStringLiteral("Unable to open Strategic Commander device\r\rPlease remove "
+                                       "and re-insert Strategic Commander\rand run 'Quorvane' to "
+                                       "try again."));
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_FALSE(h.c().Send->isEnabled());
+    EXPECT_FALSE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+    EXPECT_TRUE(h.hid.featureReports.empty());
+}
+
+TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
+    PanelHarness h;
+    MessageBox::clearAnswered();
+    ASSERT_TRUE(h.panel->Form_Load());
+    EXPECT_FALSE(h.panel->isVisible()) << "the program shows it once the load step is done";
+    EXPECT_EQ(h.panel->TheEngine().Ring().SeqRead, 9500);
+    EXPECT_EQ(h.panel->TheEngine().Ring().SeqWrite, 9500);
+    EXPECT_TRUE(h.model.EngineReady);
+    EXPECT_TRUE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+    EXPECT_EQ(h.ccTimer().Interval(), 10);
+    EXPECT_TRUE(h.m().TraySS->isChecked());
+    EXPECT_FALSE(h.m().TrayCC->isChecked());
+    EXPECT_FALSE(h.c().Freq->isEnabled());
+    EXPECT_TRUE(h.c().Send->isEnabled());
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 100);
+    EXPECT_EQ(h.model.settings.MidDeadZone, 100);
+    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
+    EXPECT_EQ(h.model.KeyLabel[2][0], "Move Up");
+    EXPECT_EQ(h.model.axes.X().range, 1024);
+    EXPECT_EQ(h.hid.featureReports.size(), 9u) << "the lamp show";
+    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "no default profile yet: no message";
+}
+
+TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
+    PanelHarness h;
+    Model saved;
+    FillDefaults(saved);
+    saved.KeyLabel[0][7] = "Fire";
+    saved.axes.Limits = {500, -500, 512, -512, 512, -512};
+    PanelSettings settings;
+    settings.DeadZone = 120;
+    settings.MidDeadZone = 300;
+    settings.chkWalk = 1;
+    settings.chkCCTIMER = 1;
+    settings.chkAngles = 0;
+    const ProfileWriteResult file = WriteProfile(saved, settings);
+    ASSERT_FALSE(file.error);
+    QFile out(h.folder.filePath(QStringLiteral("Default.qv1")));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file.bytes.data(), static_cast<qint64>(file.bytes.size()));
+    out.close();
+
+    ASSERT_TRUE(h.panel->Form_Load());
+    EXPECT_EQ(h.model.KeyLabel[0][7], "Fire");
+    EXPECT_EQ(h.model.axes.Limits.MaxX, 500);
+    EXPECT_EQ(h.c().DeadZone->Value(), 120);
+    EXPECT_EQ(h.c().chkWalk->Value(), 1);
+    EXPECT_EQ(h.c().MidDeadZone->Value(), 256)
+        << "walk turned on by a profile brings the parked walk zone, not the one read";
+    EXPECT_FALSE(h.c().DeadZone2->isEnabled());
+    EXPECT_EQ(h.c().chkCCTIMER->Value(), 1);
+    EXPECT_TRUE(h.cc.running) << "the stored timer choice reaches the timers";
+    EXPECT_FALSE(h.ss.running);
+    EXPECT_TRUE(h.c().Freq->isEnabled());
+    EXPECT_TRUE(h.m().TrayCC->isChecked());
+    EXPECT_EQ(h.model.settings.chkCCTIMER, 1);
+    EXPECT_EQ(h.panel->focusWidget(), nullptr) << "the hidden panel moves no focus";
+}
+
+TEST(Startup, WithoutInputOutputTheUserIsToldOnceAfterThePanelShows) {
+    const QString why =
+        QStringLiteral("No keyboard and mouse output: /dev/uinput can't be opened.");
+    PanelHarness h(true, true, why);
+    MessageBox::clearAnswered();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    ASSERT_TRUE(h.panel->Form_Load());
+    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "not before the panel is shown";
+    h.panel->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::answered().front().text, why);
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    h.c().Send->click();
+    h.tray.DoubleClicked();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MessageBox::answered().size(), 1) << "once";
+    MessageBox::setNextAnswer(QMessageBox::NoButton);
+    EXPECT_TRUE(h.ss.running) << "the program goes on, previewing";
+}
+
+}  // namespace
+}  // namespace qv

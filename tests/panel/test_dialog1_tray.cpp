@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QSystemTrayIcon>
+
+#include "PanelHarness.h"
+#include "panel/SystemTray.h"
+
+namespace qv {
+namespace {
+
+using test::PanelHarness;
+
+constexpr uint8_t kButton1 = 0x01;
+constexpr uint16_t kButton1Key = 0x31;
+
+bool TrayMenuEnabled(const PanelHarness& h) {
+    bool all = true;
+    bool none = true;
+    for (QAction* item : h.m().TrayOptions->actions()) {
+        if (!item->isSeparator()) {
+            all = all && item->isEnabled();
+            none = none && !item->isEnabled();
+        }
+    }
+    EXPECT_TRUE(all || none) << "the tray menu is enabled or disabled as a whole";
+    return all;
+}
+
+std::string Caption(const PanelHarness& h) {
+    EXPECT_EQ(h.m().TrayPause->text().toStdString(), h.panel->TrayPauseCaption());
+    return h.panel->TrayPauseCaption();
+}
+
+TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
+    PanelHarness h;
+    h.Start();
+    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_FALSE(TrayMenuEnabled(h));
+    EXPECT_EQ(Caption(h), "Pause Engine");
+    EXPECT_TRUE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    EXPECT_TRUE(h.sink.keyDowns().empty()) << "the shown panel only previews";
+
+    h.c().Freq->SetValue(3);
+    EXPECT_EQ(h.ccTimer().Interval(), 10) << "the period waits for the next trip to the tray";
+    h.c().Send->click();
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_TRUE(h.tray.shown);
+    EXPECT_EQ(h.tray.menu, h.m().TrayOptions);
+    EXPECT_EQ(h.m().TrayOptions->defaultAction(), h.m().TrayRestore);
+    EXPECT_TRUE(TrayMenuEnabled(h));
+    EXPECT_EQ(h.ccTimer().Interval(), 3);
+    EXPECT_EQ(h.ccTimer().TuningValue(), 3);
+    EXPECT_TRUE(h.ss.running);
+
+    h.Report({1, 0, 0, 0, 0, 0, 0});
+    h.ss.fire();
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key});
+}
+
+TEST(Tray, PauseStopsTheTimersAndResumeStartsTheChosenOne) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.m().TrayPause->trigger();
+    EXPECT_EQ(Caption(h), "Resume Engine");
+    EXPECT_FALSE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+    h.m().TrayPause->trigger();
+    EXPECT_EQ(Caption(h), "Pause Engine");
+    EXPECT_TRUE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+
+    h.m().TrayCC->trigger();
+    h.m().TrayPause->trigger();
+    h.m().TrayPause->trigger();
+    EXPECT_TRUE(h.cc.running);
+    EXPECT_FALSE(h.ss.running);
+}
+
+TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.m().TrayPause->trigger();
+    h.tray.DoubleClicked();
+    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_FALSE(TrayMenuEnabled(h));
+    EXPECT_EQ(h.ccTimer().Interval(), 10);
+    EXPECT_EQ(Caption(h), "Resume Engine");
+    EXPECT_FALSE(h.ss.running) << "a paused engine stays paused";
+
+    h.c().Send->click();
+    EXPECT_EQ(Caption(h), "Pause Engine");
+    EXPECT_TRUE(h.ss.running);
+    h.m().TrayRestore->trigger();
+    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.ss.running) << "a running timer goes on as the preview's";
+    EXPECT_EQ(h.tray.log, (std::vector<std::string>{"add", "delete", "add", "delete"}));
+}
+
+TEST(Tray, MinimisingGoesToTheTrayWithTheCaptionAsItStands) {
+    PanelHarness h;
+    h.Start();
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_TRUE(h.tray.shown);
+    EXPECT_FALSE(TrayMenuEnabled(h)) << "only Start Engine enables the tray menu";
+    EXPECT_EQ(Caption(h), "Pause Engine");
+    EXPECT_TRUE(h.ss.running) << "output runs";
+    h.tray.DoubleClicked();
+    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_FALSE(h.panel->isMinimized());
+
+    h.c().Send->click();
+    h.m().TrayPause->trigger();
+    h.tray.DoubleClicked();
+    h.c().Freq->SetValue(7);
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_EQ(Caption(h), "Resume Engine");
+    EXPECT_TRUE(h.ss.running) << "the chosen timer ticks without output";
+    EXPECT_EQ(h.ccTimer().Interval(), 7);
+}
+
+TEST(Tray, TimerItemsChooseTheTimerWhateverThePauseState) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.m().TrayCC->trigger();
+    EXPECT_EQ(h.c().chkCCTIMER->Value(), 1);
+    EXPECT_TRUE(h.m().TrayCC->isChecked());
+    EXPECT_FALSE(h.m().TraySS->isChecked());
+    EXPECT_TRUE(h.c().Freq->isEnabled());
+    EXPECT_TRUE(h.cc.running);
+    EXPECT_FALSE(h.ss.running);
+
+    h.m().TrayCC->trigger();
+    EXPECT_TRUE(h.m().TrayCC->isChecked()) << "choosing it again keeps it checked";
+    EXPECT_TRUE(h.cc.running);
+
+    h.m().TrayPause->trigger();
+    h.m().TraySS->trigger();
+    EXPECT_EQ(Caption(h), "Resume Engine");
+    EXPECT_TRUE(h.ss.running) << "a paused engine starts ticking without output";
+    EXPECT_FALSE(h.cc.running);
+    EXPECT_FALSE(h.c().Freq->isEnabled());
+    h.m().TrayPause->trigger();
+    EXPECT_TRUE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+}
+
+TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
+    PanelHarness h;
+    h.Start();
+    h.c().chkCCTIMER->click();
+    EXPECT_TRUE(h.cc.running);
+    EXPECT_FALSE(h.ss.running);
+    EXPECT_EQ(h.ccTimer().Interval(), 10) << "10 ms while the panel is shown";
+    EXPECT_TRUE(h.m().TrayCC->isChecked());
+    h.c().chkCCTIMER->click();
+    EXPECT_TRUE(h.ss.running);
+    EXPECT_FALSE(h.cc.running);
+    EXPECT_FALSE(h.c().Freq->isEnabled());
+
+    h.c().Send->click();
+    h.m().TrayPause->trigger();
+    h.tray.DoubleClicked();
+    h.c().chkCCTIMER->click();
+    EXPECT_FALSE(h.cc.running) << "paused: the choice changes, nothing starts";
+    EXPECT_FALSE(h.ss.running);
+    h.c().Send->click();
+    EXPECT_TRUE(h.cc.running);
+}
+
+TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
+    PanelHarness h(true, false);
+    h.Start();
+    h.c().Freq->SetValue(2);
+    h.c().Send->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->isMinimized());
+    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_EQ(h.ccTimer().Interval(), 2);
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
+
+    h.panel->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_FALSE(TrayMenuEnabled(h)) << "bringing it back is the restore";
+    EXPECT_EQ(h.ccTimer().Interval(), 10);
+
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_EQ(h.ccTimer().Interval(), 2);
+}
+
+TEST(SystemTray, ShowsTheIconWithItsTipAndMenu) {
+    test::PanelHarness h;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        GTEST_SKIP() << "this desktop has no notification area (the offscreen platform has none)";
+    }
+    SystemTray tray;
+    tray.AddIcon(h.panel->windowIcon(), h.m().TrayOptions);
+    EXPECT_TRUE(tray.IconShown());
+    EXPECT_EQ(tray.Icon().toolTip(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(tray.Icon().contextMenu(), h.m().TrayOptions);
+    tray.DeleteIcon();
+    EXPECT_FALSE(tray.IconShown());
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,83 @@
+// The real panel against the scripted controller and the recording sink, for tests and for
+// screenshots:
+//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE]
+// It prints "shown" once the panel is up, and what the controller and the sink saw when it
+// ends. --run-ms ends it through "&Exit" after N ms; --grab saves the panel's picture first.
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <iostream>
+
+#include "RecordingSink.h"
+#include "ScriptedHid.h"
+#include "app/TerminationSignals.h"
+#include "engine/Clock.h"
+#include "panel/Dialog1.h"
+#include "panel/RunPanel.h"
+#include "panel/SystemTray.h"
+#include "timer/QtTimerDriver.h"
+#include "timer/TimerFdDriver.h"
+
+namespace {
+
+// The stick down and right, the twist a little left, button 2 with shift button 2, mode 1.
+const qv::test::Bytes kBusyReport{0x01, 200, 0x40, 0x02, 60, 0x02, 0x22};
+const qv::test::Bytes kIdleReport{0x01, 0, 0, 0, 0, 0, 0x10};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qv::TerminationSignals terminations;
+    QApplication app(argc, argv);
+    qv::UsePanelStyle();
+    const QStringList args = QApplication::arguments();
+    const auto option = [&args](const char* name) {
+        const qsizetype at = args.indexOf(QString::fromUtf8(name));
+        return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
+    };
+
+    qv::SystemClock clock;
+    qv::test::ScriptedHid hid;
+    if (!args.contains(QStringLiteral("--no-controller"))) {
+        hid.addController().waiting.push_back(
+            args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
+    }
+    qv::DeviceLink link(hid);
+    qv::test::RecordingSink sink;
+    qv::SystemTray tray;
+    qv::TimerFdDriver ccDriver;
+    qv::QtTimerDriver ssDriver;
+    QTemporaryDir profiles;
+    qv::Model model;
+    qv::Dialog1 panel({.model = model,
+                       .link = link,
+                       .clock = clock,
+                       .sink = sink,
+                       .tray = tray,
+                       .ccDriver = &ccDriver,
+                       .ssDriver = &ssDriver,
+                       .profileFolder = profiles.path(),
+                       .inputProblem = {}});
+
+    const QString runMs = option("--run-ms");
+    const QString grab = option("--grab");
+    QTimer::singleShot(0, &panel, [&panel] {
+        if (panel.isVisible()) {
+            std::cout << "shown" << std::endl;
+        }
+    });
+    if (!runMs.isEmpty() || !grab.isEmpty()) {
+        QTimer::singleShot(runMs.isEmpty() ? 500 : runMs.toInt(), &panel, [&panel, grab] {
+            if (!grab.isEmpty()) {
+                panel.grab().save(grab);
+            }
+            panel.CancelButton_Click(0);
+        });
+    }
+    const int status = qv::RunPanel(panel, terminations);
+    std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
+              << hid.closed << ", key downs " << sink.keyDowns().size() << ", sink closed "
+              << sink.closeCount << std::endl;
+    return status;
+}

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "XvfbServer.h"
+#include "device/DeviceLink.h"
+#include "device/HidapiPlatform.h"
+
+namespace qv::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string Title(Display* display, Window window) {
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        title.assign(reinterpret_cast<const char*>(data), count);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    char* name = nullptr;
+    if (title.empty() && XFetchName(display, window, &name) != 0 && name != nullptr) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+// The first window under `root`, depth first, whose title is `title`.
+Window FindWindow(Display* display, Window root, const std::string& title) {
+    Window rootReturn = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) == 0) {
+        return None;
+    }
+    Window found = None;
+    for (unsigned int i = 0; i < count && found == None; ++i) {
+        found = Title(display, children[i]) == title ? children[i]
+                                                     : FindWindow(display, children[i], title);
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+Window WaitForWindow(Display* display, const std::string& title, std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        XSync(display, False);
+        if (const Window window = FindWindow(display, DefaultRootWindow(display), title)) {
+            return window;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return None;
+}
+
+void PressReturn(Display* display, Window window) {
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    const KeyCode enter = XKeysymToKeycode(display, XK_Return);
+    XTestFakeKeyEvent(display, enter, True, CurrentTime);
+    XTestFakeKeyEvent(display, enter, False, CurrentTime);
+    XSync(display, False);
+}
+
+bool ControllerPresent() {
+    HidapiPlatform platform;
+    DeviceLink link(platform);
+    const bool found = link.FindTheHid();
+    link.CloseDevice();
+    return found;
+}
+
+TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
+    if (std::string(QV_XVFB).empty()) {
+        GTEST_SKIP() << "Xvfb is not installed";
+    }
+    if (ControllerPresent()) {
+        GTEST_SKIP() << "a controller is plugged in, so the program would start";
+    }
+    XvfbServer server(QV_XVFB);
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not come up";
+    Display* display = XOpenDisplay(server.Display().c_str());
+    ASSERT_NE(display, nullptr);
+
+    const pid_t program =
+        Spawn({QUORVANE_BINARY}, {"DISPLAY=" + server.Display(), "QT_QPA_PLATFORM=xcb"});
+    const Window box = WaitForWindow(display, "Quorvane Initialization Error", 30s);
+    EXPECT_NE(box, None) << "the message box";
+    EXPECT_EQ(FindWindow(display, DefaultRootWindow(display), "Quorvane"), None)
+        << "the panel is never shown";
+
+    std::optional<int> status;
+    for (int attempt = 0; attempt < 20 && box != None && !status; ++attempt) {
+        PressReturn(display, box);
+        status = WaitForExit(program, 500ms);
+    }
+    if (!status) {
+        kill(program, SIGKILL);
+        WaitForExit(program, 10s);
+    }
+    ASSERT_TRUE(status) << "OK ends the program";
+    EXPECT_NE(*status, 0);
+    XCloseDisplay(display);
+}
+
+}  // namespace
+}  // namespace qv::test
