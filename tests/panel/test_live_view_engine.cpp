@@ -20,7 +20,7 @@ protected:
 
     void Tick(const test::Bytes& report) {
         h.hid.present.front().waiting.push_back(report);
-        h.ss.Tick();
+        h.ss.fire();
     }
     QColor Face(QWidget* control) const { return control->palette().color(QPalette::Button); }
     QColor SlotFace(int slot) const { return Face(h.c().btnKEY[slot]); }
