@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
@@ -56,6 +57,13 @@ Dialog1::Dialog1(PanelParts parts)
     setCentralWidget(client);
     c_ = BuildPanelControls(client);
     m_ = BuildPanelMenus(menuBar(), this);
+    LiveViewControls live{{c_.lblButton[0], c_.lblButton[1], c_.lblButton[2]},
+                          c_.Slider,
+                          c_.Picture1,
+                          c_.Picture2,
+                          {}};
+    std::copy(c_.btnKEY.begin(), c_.btnKEY.end(), live.btnKEY.begin());
+    liveView_ = std::make_unique<LiveView>(model_, live);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(Px(2415), Px(2595));
 

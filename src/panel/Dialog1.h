@@ -12,6 +12,7 @@
 #include "engine/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
+#include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
 #include "panel/TrayArea.h"
@@ -129,6 +130,7 @@ private:
     bool inTray_ = false;
     bool unloading_ = false;
     bool inputProblemTold_ = false;
+    std::unique_ptr<LiveView> liveView_;
 };
 
 }  // namespace qv

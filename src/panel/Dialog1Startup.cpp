@@ -15,6 +15,7 @@ constexpr int16_t kFirstWalkZone = 256;
 
 bool Dialog1::Form_Load() {
     ResetEngineState(model_);
+    liveView_->RestPages();
     FillDefaults(model_);
     c_.MidDeadZone->SetValue(c_.DeadZone->Value());
     SavedWalkZone = kFirstWalkZone;

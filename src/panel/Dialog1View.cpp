@@ -8,8 +8,9 @@ bool Dialog1::Visible() const {
     return isVisible() && !isMinimized();
 }
 
-// The live view of one tick draws here.
-void Dialog1::Refresh() {}
+void Dialog1::Refresh() {
+    liveView_->Refresh();
+}
 
 void Dialog1::SetSlotColour(int slot, bool active) {
     SetFace(c_.btnKEY[static_cast<std::size_t>(slot)], active ? kActiveFace : kIdleFace);

@@ -7,6 +7,7 @@
 #include "engine/Model.h"
 #include "panel/CheckButton.h"
 #include "panel/PageBox.h"
+#include "panel/PictureBox.h"
 #include "panel/ScrollBar.h"
 
 namespace qv {
@@ -37,10 +38,10 @@ struct PanelControls {
     std::array<PageBox*, kPages> lblButton{};
     std::array<QLabel*, kPages> pageTitle{};
 
-    // Placeholders for the stick view, the twist view and the mode marker.
-    QWidget* Picture1 = nullptr;
-    QWidget* Picture2 = nullptr;
-    QWidget* Slider = nullptr;
+    // The stick view, the twist view and the mode marker.
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    PictureBox* Slider = nullptr;
     QLabel* lblSwitch = nullptr;
 };
 

@@ -81,8 +81,10 @@ QPushButton* Slot(const SlotPlace& place, QWidget* parent) {
     return button;
 }
 
-QWidget* Picture(QWidget* parent, int left, int top, int width, int height) {
-    auto* picture = Place(new QFrame(parent), left, top, width, height);
+PictureBox* Picture(QWidget* parent, int left, int top, int width, int height, double scaleWidth,
+                    double scaleHeight) {
+    auto* picture =
+        Place(new PictureBox(scaleWidth, scaleHeight, parent), left, top, width, height);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return picture;
 }
@@ -113,9 +115,11 @@ PanelControls BuildPanelControls(QWidget* client) {
     c.Label3 = Caption("Dead Zone", client, 5040, 2400, 1095, 255);
     c.DeadZone2 = Place(new ScrollBar(20, 500, 450, client), 4080, 2640, 3135, 255);
 
-    c.Picture1 = Picture(client, 1200, 720, 1455, 1455);
-    c.Picture2 = Picture(client, 4920, 720, 1455, 1455);
-    c.Slider = Picture(client, 3120, 6480, 495, 975);
+    c.Picture1 = Picture(client, 1200, 720, 1455, 1455, 1030, 1030);
+    c.Picture2 = Picture(client, 4920, 720, 1455, 1455, 1030, 1030);
+    c.Picture2->SetDrawWidth(2);
+    c.Slider = Picture(client, 3120, 6480, 495, 975, 210, 750);
+    c.Slider->SetFillColor(kRed);
     c.lblSwitch = Caption("°°°  °°   °  ", client, 2640, 6480, 495, 975);
     c.lblSwitch->setFont(ArialFont(15.75, true));
     c.lblSwitch->setWordWrap(true);
