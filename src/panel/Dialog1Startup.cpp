@@ -1,5 +1,6 @@
 #include <QShowEvent>
 #include <QTimer>
+#include <iostream>
 
 #include "engine/Startup.h"
 #include "panel/Dialog1.h"
@@ -24,6 +25,8 @@ bool Dialog1::Form_Load() {
     ShowFrequency();
     if (!parts_.link.FindTheHid()) {
         c_.Send->setEnabled(false);
+        // Said on stderr too, for whoever started the program from a terminal.
+        std::cerr << StartupFailureLines() << std::flush;
         MessageBox::show(nullptr, QString::fromUtf8(kInitErrorTitle),
                          QString::fromUtf8(kInitErrorText));
         Unload();
