@@ -2,12 +2,7 @@
 
 #include <QApplication>
 
-#include "FakeClock.h"
 #include "LiveViewPanel.h"
-#include "RecordingSink.h"
-#include "ScriptedHid.h"
-#include "engine/Engine.h"
-#include "engine/Startup.h"
 
 namespace {
 
@@ -42,38 +37,6 @@ void BM_RefreshIdle(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshIdle);
-
-// A shown panel whose refresh draws nothing, so the tick itself is measured.
-class QuietPanel final : public qv::PanelView {
-public:
-    bool Visible() const override { return true; }
-    std::string TrayPauseCaption() const override { return qv::kPauseEngine; }
-    void Refresh() override {}
-    void SetSlotColour(int, bool) override {}
-    void SetSimMouseColour(bool) override {}
-    void SetFreqEnabled(bool) override {}
-    void SetTimerMenuChecks(bool) override {}
-    void SetSendEnabled(bool) override {}
-    void FocusSend() override {}
-    void LoadDefaultProfile() override {}
-};
-
-void BM_PreviewTick(benchmark::State& state) {
-    qv::Model model;
-    qv::ApplyStartupDefaults(model);
-    qv::test::FakeClock clock;
-    qv::test::ScriptedHid hid(&clock);
-    hid.addController();
-    qv::DeviceLink link(hid);
-    link.FindTheHid();
-    QuietPanel panel;
-    qv::test::RecordingSink sink;
-    qv::Engine engine(model, link, clock, panel, sink, nullptr, nullptr);
-    for (auto _ : state) {
-        engine.EngineTick();
-    }
-}
-BENCHMARK(BM_PreviewTick);
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "QtApp.h"
+#include "QtTestApp.h"
 #include "profiles/Filename.h"
 
 namespace qv {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "ProfileText.h"
-#include "QtApp.h"
+#include "QtTestApp.h"
 #include "RecordingControls.h"
 #include "TempFolder.h"
 #include "profiles/Filename.h"

@@ -16,7 +16,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[11] = "panel-test";
+    char name_[5] = "test";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
