@@ -26,6 +26,10 @@ void PaintWrapped(QPushButton& button) {
         option.state |= QStyle::State_On;
     }
     painter.drawControl(QStyle::CE_PushButton, option);
+    // The style shades the face; the preview's colours must show as they are, so the face
+    // inside the bevel is filled with the exact colour.
+    painter.fillRect(button.rect().adjusted(2, 2, -2, -2),
+                     button.palette().color(QPalette::Button));
     painter.drawItemText(button.rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap,
                          button.palette(), button.isEnabled(), button.text(), QPalette::ButtonText);
 }
