@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "QtTestApp.h"
+#include "panel/Buttons.h"
 #include "panel/CheckButton.h"
 
 namespace qv {
@@ -38,6 +39,17 @@ TEST(CheckButton, AClickTurnsOnOffAndGreyOn) {
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_EQ(box.Value(), 1);
     EXPECT_EQ(changes.count(), 4);
+}
+
+TEST(SlotButton, ShowsTheFaceColourItIsGiven) {
+    SlotButton button(QStringLiteral("Jump"), nullptr);
+    button.resize(65, 33);
+    for (const QColor face : {QColor(192, 0, 0), QColor(0xDA, 0xDD, 0xDE)}) {
+        SetFace(&button, face);
+        const QImage image = button.grab().toImage();
+        // A point of the face clear of the caption and the bevel.
+        EXPECT_EQ(image.pixelColor(6, image.height() / 2), face);
+    }
 }
 
 }  // namespace
