@@ -83,9 +83,6 @@ public:
         if (!lines_.AtEnd()) {
             profile.chkMovement = CheckBox("the movement check box");
         }
-        if (!lines_.AtEnd()) {
-            throw Refusal{lines_.Line() + 1, "text after the last item"};
-        }
         return profile;
     }
 
