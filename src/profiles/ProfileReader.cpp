@@ -13,8 +13,6 @@ namespace qv {
 
 namespace {
 
-constexpr int kMaxKeyListValues = 255;
-
 // Ends a read at the first fault; caught in ReadProfile.
 struct Refusal {
     int line;
