@@ -24,6 +24,8 @@ TerminationSignals::TerminationSignals() {
 
 TerminationSignals::~TerminationSignals() {
     notifier_.reset();
+    // A signal that came after the first one must not end the process once the mask is back.
+    Drain();
     close(fd_);
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
 }
@@ -34,13 +36,17 @@ void TerminationSignals::Watch(std::function<void()> handler) {
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { arrived(); });
 }
 
-void TerminationSignals::arrived() {
+bool TerminationSignals::Drain() {
     signalfd_siginfo info{};
     bool any = false;
     while (read(fd_, &info, sizeof info) == sizeof info) {
         any = true;
     }
-    if (any && handler_) {
+    return any;
+}
+
+void TerminationSignals::arrived() {
+    if (Drain() && handler_) {
         const std::function<void()> handler = std::move(handler_);
         handler_ = nullptr;
         handler();

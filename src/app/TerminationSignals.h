@@ -26,6 +26,8 @@ public:
 
 private:
     void arrived();
+    // Takes every signal that waits; true when there was one.
+    bool Drain();
 
     sigset_t previousMask_{};
     int fd_ = -1;

@@ -65,7 +65,9 @@ Dialog1::Dialog1(PanelParts parts)
     std::copy(c_.btnKEY.begin(), c_.btnKEY.end(), live.btnKEY.begin());
     liveView_ = std::make_unique<LiveView>(model_, live);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    move(Px(2415), Px(2595));
+    // The designed place is that of the client area, below the title bar and the menu bar.
+    layout()->activate();
+    setGeometry(QRect(QPoint(Px(2415), Px(2595)) - centralWidget()->pos(), size()));
 
     filename_ = new Filename(this);
     profiles_ = std::make_unique<ProfileCommands>(model_, model_.settings, *this, *filename_, this,

@@ -53,6 +53,8 @@ public:
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
     bool Form_Load();
+    // An exit has run: the controller is closed and the panel is gone for good.
+    bool Unloaded() const { return unloading_; }
 
     void minimize_to_tray();
     void Send_Click();

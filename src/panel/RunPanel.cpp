@@ -13,6 +13,10 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
     if (!panel.Form_Load()) {
         return 1;
     }
+    // A signal taken while the load step waited on a message box has already ended it all.
+    if (panel.Unloaded()) {
+        return 0;
+    }
     panel.show();
     return QApplication::exec();
 }

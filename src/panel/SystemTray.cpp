@@ -28,8 +28,4 @@ void SystemTray::DeleteIcon() {
     icon_.hide();
 }
 
-bool SystemTray::IconShown() const {
-    return icon_.isVisible();
-}
-
 }  // namespace qv

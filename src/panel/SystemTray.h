@@ -14,9 +14,8 @@ public:
     bool Available() const override;
     void AddIcon(const QIcon& icon, QMenu* menu) override;
     void DeleteIcon() override;
-    bool IconShown() const override;
 
-    const QSystemTrayIcon& Icon() const { return icon_; }
+    QSystemTrayIcon& Icon() { return icon_; }
 
 private:
     QSystemTrayIcon icon_;

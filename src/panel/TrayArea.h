@@ -18,7 +18,6 @@ public:
     virtual void AddIcon(const QIcon& icon, QMenu* menu) = 0;
     // Removes the icon; nothing happens when it is not there.
     virtual void DeleteIcon() = 0;
-    virtual bool IconShown() const = 0;
 
     // Called on a double click on the icon.
     std::function<void()> DoubleClicked;

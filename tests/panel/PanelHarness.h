@@ -29,7 +29,6 @@ public:
         log.push_back("delete");
         reportsAtDelete.push_back(reports != nullptr ? reports->size() : 0);
     }
-    bool IconShown() const override { return shown; }
 
     bool available = true;
     bool shown = false;

@@ -91,6 +91,21 @@ TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
     EXPECT_EQ(h.panel->focusWidget(), nullptr) << "the hidden panel moves no focus";
 }
 
+TEST(Window, ShowsItsClientAreaAtTheDesignedPlaceWithStartEngineFocused) {
+    PanelHarness h;
+    h.Start();
+    h.panel->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.panel->windowTitle(), QStringLiteral("Quorvane"));
+    const QWidget* client = h.panel->centralWidget();
+    EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(2415 / 15, 2595 / 15))
+        << "the client area's corner, not the frame's, sits at the designed place";
+    EXPECT_EQ(client->size(), QSize(7575 / 15, 7695 / 15));
+    EXPECT_EQ(h.panel->minimumSize(), h.panel->maximumSize()) << "a fixed border";
+    EXPECT_EQ(h.panel->focusWidget(), h.c().Send) << "first in the tab order";
+    EXPECT_EQ(h.c().Send->nextInFocusChain(), h.c().CancelButton);
+}
+
 TEST(Startup, WithoutInputOutputTheUserIsToldOnceAfterThePanelShows) {
     const QString why =
         QStringLiteral("No keyboard and mouse output: /dev/uinput can't be opened.");

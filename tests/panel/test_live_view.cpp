@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "LiveViewPanel.h"
+#include "QtTestApp.h"
 #include "panel/PanelPictures.h"
 
 namespace qv {
@@ -94,6 +95,13 @@ TEST_F(LiveViewTest, UncheckedViewsKeepTheirLastDrawing) {
     EXPECT_EQ(panel.picture1->Strokes(), stick);
     EXPECT_EQ(panel.picture2->Strokes(), twist);
     EXPECT_EQ(panel.picture1->Image(), stickImage);
+
+    // A profile's grey value 2 is not "checked" here, though the preview counts it as on.
+    panel.model.settings.chkMovement = 2;
+    panel.model.settings.chkAngles = 2;
+    panel.Refresh();
+    EXPECT_EQ(panel.picture1->Strokes(), stick);
+    EXPECT_EQ(panel.picture2->Strokes(), twist);
 }
 
 std::vector<Stroke> FanLines(const PictureBox& picture, QRgb green) {

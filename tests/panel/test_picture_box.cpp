@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "LiveViewPanel.h"
+#include "QtTestApp.h"
 
 namespace qv {
 namespace {
@@ -29,7 +29,6 @@ protected:
         box.Box(250, 250, 750, 750);
     }
 
-    QApplication& app = test::App();
     PictureBox box{1000, 1000};
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -12,18 +11,8 @@
 
 namespace qv::test {
 
-// One application for the whole test program, left to the end of the process: destroying it
-// during static destruction would outlive the platform plugin.
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 // The controls of the live view at the panel's design geometry (twips / 15), without the rest
-// of the panel.
+// of the panel. The program's QApplication must exist first.
 struct LiveViewPanel {
     LiveViewPanel() {
         window.resize(505, 513);
@@ -57,7 +46,6 @@ struct LiveViewPanel {
         }
     }
 
-    QApplication& app = App();
     QWidget window;
     std::array<QWidget*, kPages> pages{};
     PictureBox* slider = nullptr;
