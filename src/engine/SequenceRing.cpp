@@ -1,5 +1,7 @@
 #include "engine/SequenceRing.h"
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -14,6 +16,7 @@ void SequenceRing::SetStart(int16_t index) {
     SeqRead = index;
     SeqWrite = index;
     SeqReleasePending = false;
+    pressedLength_ = 0;
 }
 
 void SequenceRing::Queue(int32_t code, bool combo) {
@@ -36,8 +39,8 @@ void SequenceRing::Step(InputSynth& synth, const PrecisionTimer& delayTimer) {
         return;
     }
     const bool delayRunning = delayTimer.Enabled();
-    const int length = HeadGroupLength();
     if (!delayRunning && SeqReleasePending) {
+        const int length = std::min(pressedLength_, HeadGroupLength());
         for (int k = 0; k < length; ++k) {
             synth.SendKeyUp(SeqKey[Advance(SeqRead, k)]);
         }
@@ -45,7 +48,8 @@ void SequenceRing::Step(InputSynth& synth, const PrecisionTimer& delayTimer) {
         SeqRead = Advance(SeqRead, length);
         return;
     }
-    for (int k = 0; k < length; ++k) {
+    pressedLength_ = HeadGroupLength();
+    for (int k = 0; k < pressedLength_; ++k) {
         synth.SendKeyDown(SeqKey[Advance(SeqRead, k)]);
     }
     SeqReleasePending = true;

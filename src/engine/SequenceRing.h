@@ -30,6 +30,10 @@ public:
 private:
     // How many codes the head group holds; it never reaches past the last code queued.
     int HeadGroupLength() const;
+
+    // How many codes of the head group went down last. Its release lets go of these and of no
+    // code queued since, which a joining flag on the group's last code would otherwise add.
+    int pressedLength_ = 0;
 };
 
 }  // namespace qv

@@ -38,8 +38,10 @@ Filename::Filename(QWidget* parent)
     setTabOrder(OKButton_, CancelButton_);
 
     txtFilename_->installEventFilter(this);
+    // A click on the file already selected takes its name again, over whatever was typed since.
     connect(listConfigFiles_, &QListWidget::itemSelectionChanged, this,
             &Filename::listConfigFiles_Click);
+    connect(listConfigFiles_, &QListWidget::itemClicked, this, &Filename::listConfigFiles_Click);
     connect(OKButton_, &QPushButton::clicked, this, &Filename::OKButton_Click);
     connect(CancelButton_, &QPushButton::clicked, this, &Filename::CancelButton_Click);
 }

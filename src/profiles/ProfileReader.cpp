@@ -13,8 +13,6 @@ namespace qv {
 
 namespace {
 
-constexpr int kMaxKeyListValues = 255;
-
 // Ends a read at the first fault; caught in ReadProfile.
 struct Refusal {
     int line;
@@ -82,9 +80,6 @@ public:
         }
         if (!lines_.AtEnd()) {
             profile.chkMovement = CheckBox("the movement check box");
-        }
-        if (!lines_.AtEnd()) {
-            throw Refusal{lines_.Line() + 1, "text after the last item"};
         }
         return profile;
     }

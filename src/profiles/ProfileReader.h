@@ -23,7 +23,8 @@ struct ProfileReadResult {
     ProfileError error;
 };
 
-// Reads and checks a whole profile. CR LF and LF-only line ends are both accepted.
+// Reads and checks a whole profile. CR LF and LF-only line ends are both accepted; whatever
+// follows the last item is not read.
 ProfileReadResult ReadProfile(std::string_view text);
 
 // Reads the file at `path`; a file that can't be opened or read is refused with the reason.

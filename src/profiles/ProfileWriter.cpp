@@ -3,13 +3,13 @@
 #include <charconv>
 #include <cstdint>
 
+#include "profiles/Profile.h"
 #include "profiles/Windows1252.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kMaxKeyListValues = 255;
 constexpr size_t kMaxLabelLength = 254;
 
 void Put(std::string& out, int value) {

@@ -93,6 +93,18 @@ TEST(SequenceRing, GroupsNeverReachPastWhatWasQueued) {
         << "a joining flag on the last step joins nothing";
     EXPECT_TRUE(h.engine.Ring().Empty());
 
+    h.tick({.buttons = kButton1});
+    h.tick({});
+    h.tick({});
+    h.takeEvents();
+    h.tick({.buttons = kButton1});
+    for (int i = 0; i < 4; ++i) {
+        h.tick({});
+    }
+    EXPECT_EQ(h.takeEvents(), (Log{"-53", "+41", "-41", "+53", "-53"}))
+        << "codes queued after a group went down are not released with it";
+    EXPECT_TRUE(h.engine.Ring().Empty());
+
     h.model.KeyMap[0][8].fill(0x42);
     h.model.KeyMap[0][8][0] = 5000;
     const int16_t before = h.engine.Ring().SeqWrite;

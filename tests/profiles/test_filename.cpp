@@ -93,6 +93,17 @@ TEST_F(FilenameTest, ListsProfilesAndAClickTakesTheName) {
                         Click(dialog.OKButton());
                     }),
               QStringLiteral("b.qv1"));
+    EXPECT_EQ(PopUp(true,
+                    [this] {
+                        QListWidget* list = dialog.listConfigFiles();
+                        const QPoint a = list->visualItemRect(list->item(0)).center();
+                        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, a);
+                        dialog.txtFilename()->setText(QStringLiteral("typed"));
+                        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, a);
+                        Click(dialog.OKButton());
+                    }),
+              QStringLiteral("A.QV1"))
+        << "a click on the file already selected takes its name again";
 }
 
 }  // namespace

@@ -66,6 +66,10 @@ TEST(ProfileReader, AcceptsLooseButUnambiguousText) {
     EXPECT_FALSE(shortest.chkSimMouse);
     EXPECT_FALSE(shortest.chkMovement);
 
+    const Profile trailed = Read(text + "\r\n" + Lines({0, 0, 0}) + "junk");
+    EXPECT_EQ(trailed.chkSimMouse, 1);
+    EXPECT_EQ(trailed.chkMovement, 0) << "nothing after the last item is read";
+
     const Profile skipped = Read(Head() + Lines({0, 0, 65, -5, 66, 0}) + EmptyBlocks(101));
     EXPECT_EQ(skipped.blocks[0][0].label, "AB");
 }
@@ -89,7 +93,6 @@ TEST(ProfileReader, KeyListsHoldAtMost255Values) {
 
 TEST(ProfileReader, RefusesFaultsNamingTheirLine) {
     const std::string good = Head() + EmptyBlocks(102) + Lines({0, 1});
-    const std::string lastBlock = Lines({0, 0, 0});
     const struct {
         std::string text;
         int line;
@@ -112,8 +115,6 @@ TEST(ProfileReader, RefusesFaultsNamingTheirLine) {
         {Head() + Lines({0, 0, 65, 256, 0}) + EmptyBlocks(101), 16, "label value above 255"},
         {Head() + EmptyBlocks(101) + Lines({0, 0}), 318, "label of mode 2, slot 33"},
         {Head() + EmptyBlocks(101) + Lines({2, 65}), 318, "key list of mode 2, slot 33"},
-        {good + lastBlock, 321, "text after the last item"},
-        {good + "\r\n", 321, "text after the last item"},
         {"1\r2\r3\r", 1, "not a decimal integer"},
     };
     for (const auto& fault : cases) {
