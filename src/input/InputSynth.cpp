@@ -1,7 +1,6 @@
 #include "input/InputSynth.h"
 
-#include <cmath>
-#include <limits>
+#include "engine/Axes.h"
 
 namespace qv {
 namespace {
@@ -14,21 +13,6 @@ constexpr int32_t kWheelBackwardCode = 6;
 
 bool IsDelayCode(int32_t code) {
     return code >= kFirstDelayCode && code <= kLastDelayCode;
-}
-
-// Nearest integer, an exact half to the even neighbour; saturates rather than overflow.
-int32_t RoundHalfEven(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    const double rounded = std::nearbyint(value);
-    if (rounded >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
-        return std::numeric_limits<int32_t>::max();
-    }
-    if (rounded <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
-        return std::numeric_limits<int32_t>::min();
-    }
-    return static_cast<int32_t>(rounded);
 }
 
 }  // namespace
@@ -108,8 +92,8 @@ void InputSynth::SendMouseMove(int16_t x, int16_t y) {
     InputRecord record;
     record.type = InputType::Mouse;
     record.dwFlags = kMouseMove;
-    record.dx = RoundHalfEven(x / motionDivisor());
-    record.dy = RoundHalfEven(y / motionDivisor());
+    record.dx = RoundToInt16(x / motionDivisor());
+    record.dy = RoundToInt16(y / motionDivisor());
     sink_.send(record);
 }
 
