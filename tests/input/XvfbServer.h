@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace qv::test {
 
@@ -22,11 +25,19 @@ public:
         }
         pid_ = fork();
         if (pid_ == 0) {
+            // A server that outlived the test would keep the test runner's output pipe open
+            // and stall the whole suite: it dies with the test, and never holds that pipe.
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            // fds[1] may already be 3 (when the test runs without standard input), and dup2
+            // onto itself would keep the close-on-exec flag; hence the explicit clear.
             dup2(fds[1], 3);
-            const int devNull = open("/dev/null", O_WRONLY);
+            fcntl(3, F_SETFD, 0);
+            const int devNull = open("/dev/null", O_RDWR);
+            dup2(devNull, 0);
+            dup2(devNull, 1);
             dup2(devNull, 2);
-            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
-                   "640x480x24", static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset", "-screen",
+                   "0", "640x480x24", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -40,10 +51,18 @@ public:
     }
 
     ~XvfbServer() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
+        if (pid_ <= 0) {
+            return;
         }
+        kill(pid_, SIGTERM);
+        for (int attempt = 0; attempt < 250; ++attempt) {
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
     }
 
     XvfbServer(const XvfbServer&) = delete;

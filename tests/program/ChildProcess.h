@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +15,7 @@
 namespace qv::test {
 
 // Starts `argv` with the test's environment plus `extra` (NAME=value entries, which win). Its
-// standard streams go to /dev/null.
+// standard streams go to /dev/null, and it dies with the test.
 inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& extra) {
     std::vector<std::string> environment = extra;
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -43,6 +44,7 @@ inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::
     if (pid != 0) {
         return pid;
     }
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     const int null = open("/dev/null", O_RDWR);
     dup2(null, STDIN_FILENO);
     dup2(null, STDOUT_FILENO);
