@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Axes.h"
+#include "model/Axes.h"
 
 namespace qv {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "AllocationCounter.h"
 #include "engine/Engine.h"
-#include "engine/Startup.h"
+#include "model/Startup.h"
 
 namespace qv {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
-#include "engine/Clock.h"
+#include "model/Clock.h"
 #include "input/OpenInputSink.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"

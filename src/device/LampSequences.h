@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/DeviceLink.h"
-#include "engine/Clock.h"
-#include "engine/Model.h"
+#include "model/Clock.h"
+#include "model/Model.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "engine/Engine.h"
 
 #include "device/LampSequences.h"
-#include "engine/Startup.h"
+#include "model/Startup.h"
 
 namespace qv {
 

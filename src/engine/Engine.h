@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "device/DeviceLink.h"
-#include "engine/Clock.h"
-#include "engine/Model.h"
+#include "model/Clock.h"
+#include "model/Model.h"
 #include "engine/PanelView.h"
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 #include "engine/SequenceRing.h"
 #include "input/InputSink.h"
 #include "input/InputSynth.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 #include "input/InputSynth.h"
 
 namespace qv {

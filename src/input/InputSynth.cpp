@@ -1,6 +1,6 @@
 #include "input/InputSynth.h"
 
-#include "engine/Axes.h"
+#include "model/Axes.h"
 
 namespace qv {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/Model.h"
-#include "engine/PrecisionTimer.h"
+#include "model/Model.h"
+#include "model/PrecisionTimer.h"
 #include "input/InputSink.h"
 #include "input/KeyTables.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "device/DeviceLink.h"
-#include "engine/Clock.h"
+#include "model/Clock.h"
 #include "engine/Engine.h"
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
 #include "panel/LiveView.h"

@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <iostream>
 
-#include "engine/Startup.h"
+#include "model/Startup.h"
 #include "panel/Dialog1.h"
 #include "ui/MessageBox.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "panel/PageAnimation.h"
 #include "panel/ShiftPage.h"
 

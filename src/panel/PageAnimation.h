@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 
 namespace qv {
 

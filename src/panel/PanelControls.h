@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "panel/CheckButton.h"
 #include "panel/PageBox.h"
 #include "panel/PictureBox.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Axes.h"
-#include "engine/Model.h"
+#include "model/Axes.h"
+#include "model/Model.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "profiles/Profile.h"
 
 class QWidget;

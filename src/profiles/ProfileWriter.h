@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 

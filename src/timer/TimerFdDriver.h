@@ -5,7 +5,7 @@
 
 #include <QSocketNotifier>
 
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include "FakeClock.h"
 #include "ScriptedHid.h"
 #include "device/LampSequences.h"
-#include "engine/Model.h"
+#include "model/Model.h"
 
 namespace qv {
 namespace {

@@ -14,7 +14,7 @@
 #include "ScriptedHid.h"
 #include "StepTimerDriver.h"
 #include "engine/Engine.h"
-#include "engine/Startup.h"
+#include "model/Startup.h"
 
 namespace qv::test {
 

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "profiles/Profile.h"
 
 namespace qv::test {

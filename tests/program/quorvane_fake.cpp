@@ -12,7 +12,7 @@
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "app/TerminationSignals.h"
-#include "engine/Clock.h"
+#include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"

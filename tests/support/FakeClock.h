@@ -3,7 +3,7 @@
 #include <chrono>
 #include <vector>
 
-#include "engine/Clock.h"
+#include "model/Clock.h"
 
 namespace qv::test {
 

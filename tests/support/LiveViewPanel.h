@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 #include "panel/LiveView.h"
 #include "panel/PictureBox.h"
 

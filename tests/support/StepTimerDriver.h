@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv::test {
 

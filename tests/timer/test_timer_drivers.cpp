@@ -5,7 +5,7 @@
 #include <chrono>
 #include <functional>
 
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
 

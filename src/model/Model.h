@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Axes.h"
+#include "model/Axes.h"
 
 namespace qv {
 

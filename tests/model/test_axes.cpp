@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/Axes.h"
+#include "model/Axes.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "engine/Axes.h"
+#include "model/Axes.h"
 
 #include <cmath>
 #include <cstdlib>

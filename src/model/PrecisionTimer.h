@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/Clock.h"
+#include "model/Clock.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "engine/Model.h"
+#include "model/Model.h"
 
 namespace qv {
 

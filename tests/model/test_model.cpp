@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/Model.h"
+#include "model/Model.h"
 
 namespace qv {
 namespace {

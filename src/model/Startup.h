@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Model.h"
-#include "engine/PrecisionTimer.h"
+#include "model/Model.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 

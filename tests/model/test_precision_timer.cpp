@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "FakeClock.h"
-#include "engine/PrecisionTimer.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeClock.h"
-#include "engine/Startup.h"
+#include "model/Startup.h"
 
 namespace qv {
 namespace {

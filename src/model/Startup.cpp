@@ -1,4 +1,4 @@
-#include "engine/Startup.h"
+#include "model/Startup.h"
 
 #include <algorithm>
 

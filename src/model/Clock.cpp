@@ -1,4 +1,4 @@
-#include "engine/Clock.h"
+#include "model/Clock.h"
 
 #include <thread>
 
