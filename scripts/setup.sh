@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format
-    qt6-base-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev
+    qt6-base-dev qt6-webengine-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation
 )

@@ -3,10 +3,11 @@
 #include <memory>
 #include <string>
 
+#include "about/ProductInfo.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
-#include "model/Clock.h"
 #include "input/OpenInputSink.h"
+#include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
+    qv::IdentifyApplication();
     qv::UsePanelStyle();
 
     std::string whyNot;

@@ -49,7 +49,8 @@ Dialog1::Dialog1(PanelParts parts)
       parts_(std::move(parts)),
       model_(parts_.model),
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
-              parts_.ssDriver) {
+              parts_.ssDriver),
+      pages_(parts_.webBrowsers) {
     InitPanelResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
@@ -88,6 +89,9 @@ void Dialog1::ConnectCommands() {
     connect(m_.menLoad, &QAction::triggered, this, [this] { profiles_->menLoad_Click(); });
     connect(m_.menSave, &QAction::triggered, this, [this] { profiles_->menSave_Click(); });
     connect(m_.menExit, &QAction::triggered, this, &Dialog1::menExit_Click);
+    connect(m_.mnuAbout, &QAction::triggered, this, [this] { pages_.mnuAbout_Click(); });
+    connect(m_.mnuDonate, &QAction::triggered, this, [this] { pages_.mnuDonate_Click(); });
+    connect(m_.mnuUpdate, &QAction::triggered, this, [this] { pages_.mnuUpdate_Click(); });
     connect(m_.TrayPause, &QAction::triggered, this, &Dialog1::TrayPause_Click);
     connect(m_.TrayRestore, &QAction::triggered, this, &Dialog1::TrayRestore_Click);
     connect(m_.TrayExit, &QAction::triggered, this, &Dialog1::TrayExit_Click);

@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "about/AboutWindows.h"
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
 #include "engine/Engine.h"
-#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
+#include "model/Clock.h"
+#include "model/Model.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
@@ -35,6 +36,8 @@ struct PanelParts {
     QString profileFolder = ProfileFolder();
     // Why no keyboard and mouse output can be made, or empty when it can.
     QString inputProblem;
+    // The browser of the web-page window.
+    WebBrowserSource webBrowsers = LoadWebBrowser;
 };
 
 // The control panel: the program's main window. It owns the engine and its timers. Its
@@ -49,6 +52,7 @@ public:
 
     const PanelControls& Controls() const { return c_; }
     const PanelMenus& Menus() const { return m_; }
+    const AboutWindows& Pages() const { return pages_; }
     Engine& TheEngine() { return engine_; }
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
@@ -116,6 +120,7 @@ private:
     void FinishOutput();
     void LeaveController();
     void Unload();
+    void UnloadDialogs();
     void TellInputProblem();
 
     PanelParts parts_;
@@ -124,6 +129,7 @@ private:
     PanelMenus m_;
     Engine engine_;
     Filename* filename_ = nullptr;
+    AboutWindows pages_;
     std::unique_ptr<ProfileCommands> profiles_;
     std::string trayPauseCaption_ = kPauseEngine;
     // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside.

@@ -46,8 +46,15 @@ void Dialog1::LeaveController() {
 
 void Dialog1::Unload() {
     unloading_ = true;
-    filename_->close();
+    UnloadDialogs();
     close();
+}
+
+// Every window the panel opened goes before the panel, in the order they were designed in.
+void Dialog1::UnloadDialogs() {
+    filename_->close();
+    pages_.UnloadAbout();
+    pages_.UnloadDonate();
 }
 
 // The title bar's close button is one more way to "&Exit".
@@ -55,7 +62,7 @@ void Dialog1::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
         LeaveController();
         unloading_ = true;
-        filename_->close();
+        UnloadDialogs();
     }
     Form_Unload();
     QMainWindow::closeEvent(event);

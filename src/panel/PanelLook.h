@@ -1,21 +1,10 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QRect>
+
+#include "ui/Twips.h"
 
 namespace qv {
-
-// The panel is designed in twips; at 96 DPI one pixel is 15 of them.
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int Px(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
-inline QRect TwipsRect(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
 
 // Colours are given as &H00BBGGRR numbers.
 inline QColor ColourNumber(unsigned bgr) {
@@ -26,13 +15,5 @@ inline QColor ColourNumber(unsigned bgr) {
 inline const QColor kPanelColour = ColourNumber(0xA6A198);
 inline const QColor kIdleFace = ColourNumber(0xDEDDDA);
 inline const QColor kActiveFace = ColourNumber(0xC0);
-
-// Arial, which fontconfig serves with the metric-compatible Liberation Sans.
-inline QFont ArialFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
+#include "about/ProductInfo.h"
 #include "app/TerminationSignals.h"
 #include "model/Clock.h"
 #include "panel/Dialog1.h"
@@ -30,6 +31,8 @@ const qv::test::Bytes kIdleReport{0x01, 0, 0, 0, 0, 0, 0x10};
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
+    qv::IdentifyApplication();
+    QCoreApplication::addLibraryPath(QStringLiteral(QV_WEB_PLUGIN_DIR));
     qv::UsePanelStyle();
     const QStringList args = QApplication::arguments();
     const auto option = [&args](const char* name) {

@@ -46,7 +46,14 @@ std::string Title(Display* display, Window window) {
     return title;
 }
 
-// The first window under `root`, depth first, whose title is `title`.
+bool OnScreen(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+}
+
+// The first window on screen under `root`, depth first, whose title is `title`. Hidden windows
+// don't count: the toolkit titles its helper windows with the application's name.
 Window FindWindow(Display* display, Window root, const std::string& title) {
     Window rootReturn = None;
     Window parent = None;
@@ -57,8 +64,9 @@ Window FindWindow(Display* display, Window root, const std::string& title) {
     }
     Window found = None;
     for (unsigned int i = 0; i < count && found == None; ++i) {
-        found = Title(display, children[i]) == title ? children[i]
-                                                     : FindWindow(display, children[i], title);
+        found = Title(display, children[i]) == title && OnScreen(display, children[i])
+                    ? children[i]
+                    : FindWindow(display, children[i], title);
     }
     if (children != nullptr) {
         XFree(children);
@@ -86,9 +94,7 @@ int IgnoreXError(Display*, XErrorEvent*) {
 }
 
 void PressReturn(Display* display, Window window) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes) == 0 ||
-        attributes.map_state != IsViewable) {
+    if (!OnScreen(display, window)) {
         return;
     }
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
