@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "FakeWebBrowser.h"
 #include "QtTestApp.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
@@ -59,6 +60,7 @@ struct PanelHarness {
             .ssDriver = &ss,
             .profileFolder = folder.path(),
             .inputProblem = std::move(inputProblem),
+            .webBrowsers = browsers.Source(),
         });
     }
 
@@ -86,6 +88,7 @@ struct PanelHarness {
     StepTimerDriver ss;
     QTemporaryDir folder;
     Model model;
+    FakeBrowsers browsers;
     std::unique_ptr<Dialog1> panel;
 };
 
