@@ -1,9 +1,11 @@
 // The real panel against the scripted controller and the recording sink, for tests and for
 // screenshots:
 //   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE]
-// It prints "shown" once the panel is up, and what the controller and the sink saw when it
-// ends. --run-ms ends it through "&Exit" after N ms; --grab saves the panel's picture first.
+// It prints "shown" once the panel is up, then where each menu of the menu bar lies on the
+// screen ("menu Tools X Y"), and what the controller and the sink saw when it ends. --run-ms ends
+// it through "&Exit" after N ms; --grab saves the panel's picture first.
 #include <QApplication>
+#include <QMenuBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,6 +70,12 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &panel, [&panel] {
         if (panel.isVisible()) {
             std::cout << "shown" << std::endl;
+            for (QAction* menu : panel.menuBar()->actions()) {
+                const QPoint at =
+                    panel.menuBar()->mapToGlobal(panel.menuBar()->actionGeometry(menu).center());
+                std::cout << "menu " << menu->text().toStdString() << ' ' << at.x() << ' ' << at.y()
+                          << std::endl;
+            }
         }
     });
     if (!runMs.isEmpty() || !grab.isEmpty()) {
