@@ -118,18 +118,31 @@ bool ControllerPresent() {
     return found;
 }
 
-TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
+// A program on an X server of its own, and the test's connection to that server.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (server.display().empty()) {
+            GTEST_SKIP() << server.whyNot();
+        }
+        display = XOpenDisplay(server.display().c_str());
+        ASSERT_NE(display, nullptr);
+        XSetErrorHandler(IgnoreXError);
+    }
+    void TearDown() override {
+        if (display != nullptr) {
+            XCloseDisplay(display);
+        }
+    }
+
+    XvfbServer server;
+    Display* display = nullptr;
+};
+
+TEST_F(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
     if (ControllerPresent()) {
         GTEST_SKIP() << "a controller is plugged in, so the program would start";
     }
-    XvfbServer server;
-    if (server.display().empty()) {
-        GTEST_SKIP() << server.whyNot();
-    }
-    Display* display = XOpenDisplay(server.display().c_str());
-    ASSERT_NE(display, nullptr);
-    XSetErrorHandler(IgnoreXError);
-
     const pid_t program =
         Spawn({QUORVANE_BINARY}, {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb"});
     const Window box = WaitForWindow(display, "Quorvane Initialization Error", 30s);
@@ -148,7 +161,6 @@ TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
     }
     ASSERT_TRUE(status) << "OK ends the program";
     EXPECT_NE(*status, 0);
-    XCloseDisplay(display);
 }
 
 void Click(Display* display, int x, int y) {
@@ -238,14 +250,7 @@ bool Running(pid_t pid) {
 
 // The About box and a web page opened from the real menus, then "&Exit" on the panel: the
 // program ends, and the web engine's helper processes with it.
-TEST(Program, AboutAndAWebPageFromTheMenusThenExitLeavesNothingRunning) {
-    XvfbServer server;
-    if (server.display().empty()) {
-        GTEST_SKIP() << server.whyNot();
-    }
-    Display* display = XOpenDisplay(server.display().c_str());
-    ASSERT_NE(display, nullptr);
-    XSetErrorHandler(IgnoreXError);
+TEST_F(Program, AboutAndAWebPageFromTheMenusThenExitLeavesNothingRunning) {
     const std::string out =
         std::filesystem::temp_directory_path() / ("quorvane-menus-" + std::to_string(getpid()));
     const pid_t program =
@@ -307,7 +312,6 @@ TEST(Program, AboutAndAWebPageFromTheMenusThenExitLeavesNothingRunning) {
     for (const pid_t pid : left) {
         kill(pid, SIGKILL);
     }
-    XCloseDisplay(display);
 }
 
 }  // namespace
