@@ -1,7 +1,7 @@
 #include "about/frmDonate.h"
 
 #include <QIcon>
-#include <QLabel>
+#include <QTextEdit>
 #include <QUrl>
 
 #include "ui/Resources.h"
@@ -12,7 +12,7 @@ namespace qv {
 frmDonate::frmDonate(const WebBrowserSource& browsers)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      message_(new QLabel(this)) {
+      message_(new QTextEdit(this)) {
     UseProgramResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Donate"));
@@ -20,10 +20,12 @@ frmDonate::frmDonate(const WebBrowserSource& browsers)
     const QRect client = TwipsRect(0, 0, 12000, 9480);
     setFixedSize(client.size());
 
-    message_->setGeometry(client.adjusted(20, 20, -20, -20));
-    message_->setAlignment(Qt::AlignCenter);
-    message_->setWordWrap(true);
-    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Read-only text that wraps even inside the long address, on the window's own background.
+    message_->setGeometry(client.adjusted(40, 200, -40, -40));
+    message_->setReadOnly(true);
+    message_->setFrameShape(QFrame::NoFrame);
+    message_->viewport()->setAutoFillBackground(false);
+    message_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     message_->hide();
 
     WebBrowser1 = browsers(this, whyNot_);
@@ -48,7 +50,7 @@ void frmDonate::Navigate(const QString& address) {
 }
 
 QString frmDonate::Message() const {
-    return message_->isHidden() ? QString() : message_->text();
+    return message_->isHidden() ? QString() : message_->toPlainText();
 }
 
 // The address stays on show, to be copied into another browser.
@@ -56,8 +58,12 @@ void frmDonate::ShowMessage(const QString& why) {
     if (WebBrowser1) {
         WebBrowser1->Widget()->hide();
     }
-    message_->setText(QStringLiteral("This window cannot show web pages: %1.\n\nThe page is at\n%2")
-                          .arg(why, address_));
+    message_->setPlainText(
+        QStringLiteral("This window cannot show web pages.\n\n%1\n\nThe page is at:\n%2")
+            .arg(why, address_));
+    message_->selectAll();
+    message_->setAlignment(Qt::AlignCenter);
+    message_->moveCursor(QTextCursor::Start);
     message_->show();
 }
 

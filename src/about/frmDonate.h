@@ -6,7 +6,7 @@
 
 #include "about/WebBrowser.h"
 
-class QLabel;
+class QTextEdit;
 
 namespace qv {
 
@@ -29,7 +29,7 @@ private:
     void ShowMessage(const QString& why);
 
     std::unique_ptr<WebBrowser> WebBrowser1;
-    QLabel* message_ = nullptr;
+    QTextEdit* message_ = nullptr;
     QString whyNot_;
     QString address_;
 };
