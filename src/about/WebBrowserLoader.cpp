@@ -32,10 +32,12 @@ void PrepareForTheEngine() {
     }
 }
 
-// Next to the program (and in Qt's library paths), then where the installation puts it.
+// Next to the program (and in Qt's library paths), then where the installation puts it. When
+// neither loads, `whyNot` holds what each place answered.
 WebBrowserPlugin* FindPlugin(QString& whyNot) {
     const QString installed = QDir(QCoreApplication::applicationDirPath())
                                   .filePath(QStringLiteral(QV_WEB_PLUGIN_FROM_PROGRAM));
+    QStringList answers;
     for (const QString& name : {QString::fromUtf8(kPluginName),
                                 QDir(installed).filePath(QString::fromUtf8(kPluginName))}) {
         // Never unloaded: the web engine cannot be started twice in one process.
@@ -43,9 +45,10 @@ WebBrowserPlugin* FindPlugin(QString& whyNot) {
         if (auto* plugin = qobject_cast<WebBrowserPlugin*>(loader->instance())) {
             return plugin;
         }
-        whyNot = loader->errorString();
+        answers.append(QStringLiteral("%1: %2").arg(name, loader->errorString()));
         delete loader;
     }
+    whyNot = answers.join(QLatin1Char('\n'));
     return nullptr;
 }
 
