@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
             panel.CancelButton_Click(0);
         });
     }
+    qv::EndOnTimerFailure(panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
               << hid.closed << ", key downs " << sink.keyDowns().size() << ", sink closed "
