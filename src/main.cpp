@@ -22,8 +22,9 @@ int main(int argc, char** argv) {
         return qv::TellFatalFailure(terminations.Failure());
     }
 
+    qv::SystemClock clock;
     std::string whyNot;
-    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(whyNot);
+    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(clock, whyNot);
     QString inputProblem;
     if (!sink) {
         std::cerr << whyNot << std::endl;
@@ -40,7 +41,6 @@ int main(int argc, char** argv) {
                                     ")");
     }
     qv::DeviceLink link(platform);
-    qv::SystemClock clock;
     qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
     qv::Model model;

@@ -107,7 +107,8 @@ TEST_F(XTestSinkTest, DestroyingTheSinkReleasesWhatIsStillHeld) {
 
 TEST_F(XTestSinkTest, TheFactoryFallsBackToTheDisplayWhenUinputCantBeOpened) {
     std::string whyNot;
-    const auto fallback = OpenInputSink("/nonexistent/uinput", server.display().c_str(), whyNot);
+    const auto fallback =
+        OpenInputSink("/nonexistent/uinput", server.display().c_str(), clock, whyNot);
     EXPECT_NE(dynamic_cast<XTestSink*>(fallback.get()), nullptr) << whyNot;
 }
 
