@@ -14,7 +14,8 @@ inline constexpr uint16_t kControllerProduct = 0x0033;
 // Twice what hidraw queues: a device that reports while it is being read cannot hold a tick.
 inline constexpr int kMostReportsPerRead = 128;
 
-// The link to the controller: finding it, reading one report per tick, feature reports, closing.
+// The link to the controller: finding it, the newest report on every tick, feature reports,
+// closing.
 class DeviceLink final {
 public:
     explicit DeviceLink(HidPlatform& platform);
