@@ -1,20 +1,25 @@
 // The real panel against the scripted controller and the recording sink, for tests and for
 // screenshots:
-//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE]
+//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE] [--xtest] [--start]
 // It prints "shown" once the panel is up, then where each menu of the menu bar lies on the
 // screen ("menu Tools X Y"), and what the controller and the sink saw when it ends. --run-ms ends
-// it through "&Exit" after N ms; --grab saves the panel's picture first.
+// it through "&Exit" after N ms; --grab saves the panel's picture first. --xtest sends the
+// output to the X display in $DISPLAY instead of recording it; --start starts the engine as
+// "&Start Engine" does once the panel is up.
 #include <QApplication>
 #include <QMenuBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "about/ProductInfo.h"
 #include "app/TerminationSignals.h"
+#include "input/XTestSink.h"
 #include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
@@ -49,7 +54,17 @@ int main(int argc, char** argv) {
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
     }
     qv::DeviceLink link(hid);
-    qv::test::RecordingSink sink;
+    qv::test::RecordingSink recording;
+    std::unique_ptr<qv::InputSink> xtest;
+    if (args.contains(QStringLiteral("--xtest"))) {
+        std::string whyNot;
+        xtest = qv::XTestSink::Create(nullptr, whyNot);
+        if (!xtest) {
+            std::cerr << whyNot << std::endl;
+            return 2;
+        }
+    }
+    qv::InputSink& sink = xtest ? *xtest : recording;
     qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
@@ -67,7 +82,8 @@ int main(int argc, char** argv) {
 
     const QString runMs = option("--run-ms");
     const QString grab = option("--grab");
-    QTimer::singleShot(0, &panel, [&panel] {
+    const bool start = args.contains(QStringLiteral("--start"));
+    QTimer::singleShot(0, &panel, [&panel, start] {
         if (panel.isVisible()) {
             std::cout << "shown" << std::endl;
             for (QAction* menu : panel.menuBar()->actions()) {
@@ -75,6 +91,9 @@ int main(int argc, char** argv) {
                     panel.menuBar()->mapToGlobal(panel.menuBar()->actionGeometry(menu).center());
                 std::cout << "menu " << menu->text().toStdString() << ' ' << at.x() << ' ' << at.y()
                           << std::endl;
+            }
+            if (start) {
+                panel.Send_Click();
             }
         }
     });
@@ -86,9 +105,10 @@ int main(int argc, char** argv) {
             panel.CancelButton_Click(0);
         });
     }
+    qv::EndOnTimerFailure(panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
-              << hid.closed << ", key downs " << sink.keyDowns().size() << ", sink closed "
-              << sink.closeCount << std::endl;
+              << hid.closed << ", key downs " << recording.keyDowns().size() << ", sink closed "
+              << recording.closeCount << std::endl;
     return status;
 }
