@@ -10,9 +10,20 @@ namespace qv {
 
 namespace {
 
+// The pages' own console messages would otherwise end up on the program's stderr.
+class QuietPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {}
+};
+
 class EngineView final : public QWebEngineView, public WebBrowser {
 public:
     explicit EngineView(QWidget* parent) : QWebEngineView(parent) {
+        setPage(new QuietPage(this));
         connect(this, &QWebEngineView::renderProcessTerminated, this,
                 [this](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
                     if (status != QWebEnginePage::NormalTerminationStatus && Stopped) {
