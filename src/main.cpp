@@ -5,18 +5,19 @@
 
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
-#include "model/Clock.h"
 #include "input/OpenInputSink.h"
+#include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
-    qv::UsePanelStyle();
+    qv::UseAppLook();
 
     std::string whyNot;
     std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(whyNot);

@@ -1,7 +1,6 @@
 #include "panel/RunPanel.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace qv {
 
@@ -19,10 +18,6 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
     }
     panel.show();
     return QApplication::exec();
-}
-
-void UsePanelStyle() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 }  // namespace qv

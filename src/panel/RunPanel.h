@@ -10,7 +10,4 @@ namespace qv {
 // step failed.
 int RunPanel(Dialog1& panel, TerminationSignals& terminations);
 
-// The look the panel is drawn for, whatever the desktop's theme.
-void UsePanelStyle();
-
 }  // namespace qv
