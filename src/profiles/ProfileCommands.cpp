@@ -85,14 +85,8 @@ void ProfileCommands::menSave_Click() {
                              .arg(name));
         return;
     }
-    const QString path = folder + QStringLiteral("/") + name;
-    if (FileExists(LocalPath(path)) &&
-        MessageBox::show(parent_, QStringLiteral("File Overwrite"),
-                         QStringLiteral("Are you sure you want to overwrite the existing file?"),
-                         QMessageBox::Yes | QMessageBox::No,
-                         QMessageBox::Yes) != QMessageBox::Yes) {
-        return;
-    }
+    // The question comes last, once the profile is known to be whole and on disk: a yes must
+    // never be followed by a refusal that leaves the user wondering what was kept.
     const ProfileWriteResult written = WriteProfile(model_, settings_);
     if (written.error) {
         MessageBox::show(parent_, title,
@@ -101,12 +95,18 @@ void ProfileCommands::menSave_Click() {
                              .arg(QString::fromStdString(written.error->Message())));
         return;
     }
-    const std::optional<std::string> failure =
-        SaveProfileFile(LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes);
+    const auto mayReplace = [this] {
+        return MessageBox::show(
+                   parent_, QStringLiteral("File Overwrite"),
+                   QStringLiteral("Are you sure you want to overwrite the existing file?"),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    const std::optional<std::string> failure = SaveProfileFile(
+        LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes, {}, mayReplace);
     if (failure) {
         MessageBox::show(parent_, title,
                          QStringLiteral("The profile \"%1\" can't be saved:\r%2")
-                             .arg(path, FromLocal(*failure)));
+                             .arg(folder + QStringLiteral("/") + name, FromLocal(*failure)));
     }
 }
 

@@ -73,7 +73,8 @@ void SyncFolder(const fs::path& folder) {
 }  // namespace
 
 std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::string& name,
-                                           std::string_view bytes, const WriteFunction& write) {
+                                           std::string_view bytes, const WriteFunction& write,
+                                           const ReplaceQuestion& mayReplace) {
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
@@ -89,6 +90,10 @@ std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::st
     std::optional<std::string> failure = FillTemporary(fd, target, bytes, write);
     if (::close(fd) != 0 && !failure) {
         failure = ErrnoText();
+    }
+    if (!failure && mayReplace && FileExists(target) && !mayReplace()) {
+        ::unlink(temporary.c_str());
+        return std::nullopt;
     }
     if (!failure && ::rename(temporary.c_str(), target.c_str()) != 0) {
         failure = ErrnoText();

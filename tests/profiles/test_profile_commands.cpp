@@ -129,5 +129,18 @@ TEST_F(ProfileCommandsTest, ASaveThatCanNotBeDoneSaysWhy) {
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/x.qv1")));
 }
 
+TEST_F(ProfileCommandsTest, AProfileThatCanNotBeSavedIsNotOfferedForOverwriting) {
+    QDir().mkpath(folder);
+    test::Put(File("x.qv1"), "kept\r\n");
+    model->KeyLabel[1][30] = std::string(300, 'x');
+    dialog.setNextAnswer(QStringLiteral("x"));
+    MessageBox::setNextAnswer(QMessageBox::No);
+    commands.menSave_Click();
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("Save Profile"))
+        << "the refusal, not the overwrite question";
+    EXPECT_EQ(test::Contents(File("x.qv1")), "kept\r\n");
+}
+
 }  // namespace
 }  // namespace qv
