@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -28,6 +29,11 @@ std::optional<std::string> SaveProfileFile(const std::filesystem::path& folder,
 
 // True for an existing entry that is not a folder; false for a folder and on any error.
 bool FileExists(const std::filesystem::path& path);
+
+// The files in `folder` whose names equal `name` when the case of ASCII letters is ignored, in
+// name order; folders are left out.
+std::vector<std::string> NamesIgnoringCase(const std::filesystem::path& folder,
+                                           const std::string& name);
 
 // An empty answer of the file-name dialog, or one that ends in a folder separator, chooses nothing.
 bool IsNoChoice(const std::string& name);

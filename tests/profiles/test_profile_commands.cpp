@@ -68,6 +68,26 @@ TEST_F(ProfileCommandsTest, StartUpLoadsTheDefaultProfileWithoutTheDialog) {
     EXPECT_EQ(controls.settings.chkMovement, 1);
 }
 
+TEST_F(ProfileCommandsTest, StartUpTakesTheDefaultProfileWhateverItsCase) {
+    QDir().mkpath(folder);
+    QDir(folder).mkdir(QStringLiteral("DEFAULT.QV1"));
+    test::Put(File("default.qv1"),
+              test::Head() + test::Lines({0, 87, 0, 72, 105, 0}) + test::EmptyBlocks(101));
+    commands.LoadDefaultProfile = true;
+    commands.menLoad_Click();
+    EXPECT_EQ(model->KeyLabel[0][0], "Hi") << "the one match, the folder not counted";
+
+    model->KeyLabel[0][0].clear();
+    test::Put(File("DeFault.qv1"), test::Head() + test::EmptyBlocks(102));
+    commands.LoadDefaultProfile = true;
+    testing::internal::CaptureStderr();
+    commands.menLoad_Click();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(model->KeyLabel[0][0], "") << "two matches: none is loaded";
+    EXPECT_NE(said.find("\"DeFault.qv1\" \"default.qv1\""), std::string::npos) << said;
+    EXPECT_TRUE(MessageBox::answered().isEmpty());
+}
+
 TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
     QDir().mkpath(folder);
     test::Put(File("bad.qv1"), test::Head() + test::Lines({0, 87, 0, 0}) + test::Lines({0, 70000}));
