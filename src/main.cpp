@@ -14,12 +14,13 @@
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
     qv::IdentifyApplication();
-    qv::UsePanelStyle();
+    qv::UseAppLook();
     if (!terminations.Failure().empty()) {
         return qv::TellFatalFailure(terminations.Failure());
     }

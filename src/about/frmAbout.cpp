@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "about/ProductInfo.h"
+#include "ui/AppLook.h"
 #include "ui/Resources.h"
 #include "ui/Twips.h"
 
@@ -24,7 +25,6 @@ frmAbout::frmAbout()
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     setFixedSize(TwipsRect(0, 0, 5430, 2310).size());
-    setFont(ArialFont(8));
 
     picIcon_->setGeometry(TwipsRect(120, 240, 1020, 1020));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "ui/AppLook.h"
 #include "ui/Twips.h"
 
 namespace qv {
@@ -13,7 +14,6 @@ inline QColor ColourNumber(unsigned bgr) {
 }
 
 inline const QColor kPanelColour = ColourNumber(0xA6A198);
-inline const QColor kIdleFace = ColourNumber(0xDEDDDA);
 inline const QColor kActiveFace = ColourNumber(0xC0);
 
 }  // namespace qv

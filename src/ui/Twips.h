@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 
 namespace qv {
@@ -14,14 +13,6 @@ constexpr int Px(int twips) {
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
-}
-
-// Arial, which fontconfig serves with the metric-compatible Liberation Sans.
-inline QFont ArialFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace qv

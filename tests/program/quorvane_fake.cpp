@@ -26,6 +26,7 @@
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qv::IdentifyApplication();
     QCoreApplication::addLibraryPath(QStringLiteral(QV_WEB_PLUGIN_DIR));
-    qv::UsePanelStyle();
+    qv::UseAppLook();
     const QStringList args = QApplication::arguments();
     const auto option = [&args](const char* name) {
         const qsizetype at = args.indexOf(QString::fromUtf8(name));
