@@ -10,10 +10,7 @@
 
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
-
-static void InitPanelResources() {
-    Q_INIT_RESOURCE(quorvane);
-}
+#include "ui/Resources.h"
 
 namespace qv {
 
@@ -51,7 +48,7 @@ Dialog1::Dialog1(PanelParts parts)
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
               parts_.ssDriver),
       pages_(parts_.webBrowsers) {
-    InitPanelResources();
+    UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
     auto* client = new PanelClient(this);
