@@ -108,18 +108,20 @@ bool Desktop::waitUntilHidden(Window window, std::chrono::milliseconds limit) {
     return WaitUntil(limit, [&] { return !viewable(window); });
 }
 
-bool Desktop::anyPopup() {
+Window Desktop::anyPopup() {
     Window rootReturn = None;
     Window parent = None;
     Window* children = nullptr;
     unsigned int count = 0;
-    bool found = false;
+    Window found = None;
     if (XQueryTree(x_, DefaultRootWindow(x_), &rootReturn, &parent, &children, &count) != 0) {
-        for (unsigned int i = 0; i < count && !found; ++i) {
+        for (unsigned int i = 0; i < count && found == None; ++i) {
             XWindowAttributes attributes{};
-            found = XGetWindowAttributes(x_, children[i], &attributes) != 0 &&
-                    attributes.override_redirect && attributes.map_state == IsViewable &&
-                    attributes.width > 20 && attributes.height > 20;
+            if (XGetWindowAttributes(x_, children[i], &attributes) != 0 &&
+                attributes.override_redirect && attributes.map_state == IsViewable &&
+                attributes.width > 20 && attributes.height > 20) {
+                found = children[i];
+            }
         }
     }
     if (children != nullptr) {
@@ -128,8 +130,10 @@ bool Desktop::anyPopup() {
     return found;
 }
 
-bool Desktop::waitForPopup(std::chrono::milliseconds limit) {
-    return WaitUntil(limit, [&] { return anyPopup(); });
+Window Desktop::waitForPopup(std::chrono::milliseconds limit) {
+    Window popup = None;
+    WaitUntil(limit, [&] { return (popup = anyPopup()) != None; });
+    return popup;
 }
 
 int Desktop::height(Window window) {

@@ -27,8 +27,8 @@ public:
     Window waitForViewable(const std::string& title, std::chrono::milliseconds limit);
     // Whether `window` stops being viewable within `limit`.
     bool waitUntilHidden(Window window, std::chrono::milliseconds limit);
-    // A menu that pops up (a viewable window the window manager does not frame).
-    bool waitForPopup(std::chrono::milliseconds limit);
+    // A menu that pops up (a viewable window the window manager does not frame), else None.
+    Window waitForPopup(std::chrono::milliseconds limit);
 
     // The window's height in pixels, 0 when it is gone.
     int height(Window window);
@@ -38,7 +38,7 @@ public:
 
 private:
     bool viewable(Window window);
-    bool anyPopup();
+    Window anyPopup();
 
     XvfbServer server_{"1024x768x24"};
     Display* x_ = nullptr;

@@ -108,12 +108,13 @@ bool ProgramSession::togglePause() {
         return false;
     }
     desktop_.click(icon, 8, 8, Button3);
-    if (!desktop_.waitForPopup(kActionLimit)) {
+    const Window menu = desktop_.waitForPopup(kActionLimit);
+    if (menu == None) {
         return false;
     }
-    desktop_.key(XK_Down);
-    desktop_.key(XK_Return);
-    return true;
+    // The first item, a little below the menu's top edge.
+    desktop_.click(menu, 30, 12, Button1);
+    return desktop_.waitUntilHidden(menu, kActionLimit);
 }
 
 void ProgramSession::lowerFrequency(int times) {

@@ -2,12 +2,11 @@
 #include <linux/input.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "ProgramSession.h"
+#include "ReportStreamer.h"
 #include "profiles/Profile.h"
 
 namespace qv::test {
@@ -272,17 +271,25 @@ TEST_F(KeyboardSession, AKeyCombinationAndASequenceWithADelayComeOutInOrder) {
     EXPECT_LT(delay, 1000.0);
 }
 
+// Mode 1 gives button 4 another key: what comes up must be what went down in mode 0.
 TEST_F(KeyboardSession, TheModeSwitchMovedWhileAButtonIsHeldLetsItsKeyGo) {
     ControllerState state = Idle();
     state.buttons = kButton4;
     ASSERT_EQ(Play(state, {{KEY_3, 1}}), (std::vector<KeyChange>{{KEY_3, 1}}));
+    const std::size_t from = recorder().events().size();
     state.extras = kModePosition1;
-    EXPECT_TRUE(Contains(Play(state, {{KEY_3, 0}}), {KEY_3, 0}))
-        << "the key that went down comes up";
-    state.buttons = 0;
     Play(state, {});
+    state.buttons = 0;
+    controller().send(state);
+    recorder().waitFor(
+        [&](const auto& events) {
+            return Contains(KeyChanges(events, from), {KEY_3, 0});
+        },
+        kLimit);
+    EXPECT_EQ(KeyChanges(recorder().events(), from), (std::vector<KeyChange>{{KEY_3, 0}}))
+        << "the key that went down comes up, and only it";
     Play(Idle(), {});
-    EXPECT_TRUE(recorder().waitAllUp(kLimit));
+    EXPECT_TRUE(recorder().down().empty());
 }
 
 TEST_F(KeyboardSession, RestoringThePanelWhileAButtonIsHeldLetsItsKeyGo) {
@@ -343,7 +350,7 @@ TEST_F(MouseSession, ButtonLatencyAtOneMillisecond) {
             latencies.push_back(Milliseconds(TimeOf(recorder().events(), from, change) - sent));
         }
     }
-    std::printf("latency over %zu key events at Freq 1: p50 %.2f ms, p99 %.2f ms\n",
+    std::printf("latency over 200 presses (%zu key events) at Freq 1: p50 %.2f ms, p99 %.2f ms\n",
                 latencies.size(), Percentile(latencies, 0.5), Percentile(latencies, 0.99));
     EXPECT_TRUE(recorder().waitAllUp(kLimit));
 }
@@ -404,67 +411,20 @@ protected:
     static void TearDownTestSuite() { Close(); }
 };
 
-// Sends the current state every 8 ms until it is destroyed; remembers when each state first
-// went out.
-class Streamer final {
-public:
-    explicit Streamer(VirtualController& controller) : controller_(controller) {
-        thread_ = std::thread([this] { run(); });
-    }
-    ~Streamer() {
-        stop_ = true;
-        thread_.join();
-    }
-    // Changes what is sent from the next report on; answers when it first went out.
-    Nanoseconds change(ControllerState state) {
-        std::unique_lock lock(mutex_);
-        next_ = state;
-        changed_ = true;
-        firstSent_ = 0;
-        sent_.wait(lock, [&] { return firstSent_ != 0; });
-        return firstSent_;
-    }
-
-private:
-    void run() {
-        timespec at{};
-        clock_gettime(CLOCK_MONOTONIC, &at);
-        while (!stop_) {
-            {
-                std::lock_guard lock(mutex_);
-                const Nanoseconds when = controller_.send(next_);
-                if (changed_) {
-                    changed_ = false;
-                    firstSent_ = when;
-                    sent_.notify_all();
-                }
-            }
-            // The device's own cadence, not a wait of the test.
-            at.tv_nsec += 8'000'000;
-            if (at.tv_nsec >= 1'000'000'000) {
-                at.tv_nsec -= 1'000'000'000;
-                ++at.tv_sec;
-            }
-            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr);
-        }
-    }
-
-    VirtualController& controller_;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::condition_variable sent_;
-    ControllerState next_ = {0, 0, 0, 0, kModePosition0};
-    bool changed_ = false;
-    Nanoseconds firstSent_ = 0;
-};
+// The engine's ticks (each sends report 2) after `from`, up to and including `to`.
+int TicksBetween(const std::vector<FeatureReport>& reports, Nanoseconds from, Nanoseconds to) {
+    return static_cast<int>(std::count_if(reports.begin(), reports.end(), [&](const auto& r) {
+        return r.id == 2 && r.at > from && r.at <= to;
+    }));
+}
 
 TEST_F(StreamingSession, ContinuousReportsFasterThanTheTicksLoseNoPressAndLagNoMoreThanTwoTicks) {
     ASSERT_TRUE(session_->startEngine());
     std::vector<double> lags;
+    int mostTicks = 0;
     {
-        Streamer streamer(controller());
-        // Let the queue build up as it would in play before the first press.
+        ReportStreamer streamer(controller(), Idle());
+        // Let a queue build up as it would in play before the first press.
         WaitTicks(50);
         for (int press = 0; press < 20; ++press) {
             for (const bool down : {true, false}) {
@@ -476,14 +436,16 @@ TEST_F(StreamingSession, ContinuousReportsFasterThanTheTicksLoseNoPressAndLagNoM
                 ASSERT_TRUE(recorder().waitFor(
                     [&](const auto& events) { return TimeOf(events, from, change) != 0; }, kLimit))
                     << "press " << press << (down ? " down" : " up");
-                lags.push_back(Milliseconds(TimeOf(recorder().events(), from, change) - sent));
+                const Nanoseconds out = TimeOf(recorder().events(), from, change);
+                lags.push_back(Milliseconds(out - sent));
+                mostTicks = std::max(mostTicks, TicksBetween(controller().features(), sent, out));
             }
         }
     }
-    const double worst = *std::max_element(lags.begin(), lags.end());
-    std::printf("8 ms reports, 10 ms ticks: lag p50 %.2f ms, worst %.2f ms\n",
-                Percentile(lags, 0.5), worst);
-    EXPECT_LE(worst, 2 * 10.0 + 5.0) << "every change comes out within two ticks";
+    std::printf("8 ms reports, 10 ms ticks: lag p50 %.2f ms, worst %.2f ms, at most %d ticks\n",
+                Percentile(lags, 0.5), *std::max_element(lags.begin(), lags.end()), mostTicks);
+    // Counted in ticks, since emulation stretches them when the machine is busy.
+    EXPECT_LE(mostTicks, 2) << "every change comes out within two ticks";
     EXPECT_TRUE(recorder().waitAllUp(kLimit));
 }
 
