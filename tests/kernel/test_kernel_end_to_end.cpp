@@ -117,7 +117,8 @@ protected:
     VirtualController& controller() { return session_->controller(); }
     EventRecorder& recorder() { return session_->recorder(); }
 
-    // Sends `state` and waits until the recorded key changes since then are `expected`.
+    // Sends `state` and answers the key changes that follow it: once there are as many as
+    // `expected` holds, or, when it is empty, those of the next three ticks.
     std::vector<KeyChange> Play(ControllerState state, const std::vector<KeyChange>& expected) {
         const std::size_t from = recorder().events().size();
         controller().send(state);
@@ -131,6 +132,13 @@ protected:
                 kLimit);
         }
         return KeyChanges(recorder().events(), from);
+    }
+
+    // Presses button 1, whose key must go down, and leaves it held.
+    void HoldButton1() {
+        ControllerState state = Idle();
+        state.buttons = kButton1;
+        ASSERT_EQ(Play(state, {{KEY_1, 1}}), (std::vector<KeyChange>{{KEY_1, 1}}));
     }
 
     // Waits until the engine has ticked `count` more times, each tick sending its report 2.
@@ -293,9 +301,7 @@ TEST_F(KeyboardSession, TheModeSwitchMovedWhileAButtonIsHeldLetsItsKeyGo) {
 }
 
 TEST_F(KeyboardSession, RestoringThePanelWhileAButtonIsHeldLetsItsKeyGo) {
-    ControllerState state = Idle();
-    state.buttons = kButton1;
-    ASSERT_EQ(Play(state, {{KEY_1, 1}}), (std::vector<KeyChange>{{KEY_1, 1}}));
+    ASSERT_NO_FATAL_FAILURE(HoldButton1());
     const std::size_t from = recorder().events().size();
     ASSERT_TRUE(session_->restorePanel());
     EXPECT_TRUE(recorder().waitFor(
@@ -450,9 +456,7 @@ TEST_F(StreamingSession, ContinuousReportsFasterThanTheTicksLoseNoPressAndLagNoM
 }
 
 TEST_F(StreamingSession, PausingTheEngineWhileAButtonIsHeldLetsItsKeyGo) {
-    ControllerState state = Idle();
-    state.buttons = kButton1;
-    ASSERT_EQ(Play(state, {{KEY_1, 1}}), (std::vector<KeyChange>{{KEY_1, 1}}));
+    ASSERT_NO_FATAL_FAILURE(HoldButton1());
     const std::size_t from = recorder().events().size();
     ASSERT_TRUE(session_->togglePause());
     EXPECT_TRUE(recorder().waitFor(
@@ -467,9 +471,7 @@ TEST_F(StreamingSession, PausingTheEngineWhileAButtonIsHeldLetsItsKeyGo) {
 }
 
 TEST_F(StreamingSession, ATerminationSignalPlaysTheExitSequenceAndLeavesNoKeyDown) {
-    ControllerState state = Idle();
-    state.buttons = kButton1;
-    ASSERT_EQ(Play(state, {{KEY_1, 1}}), (std::vector<KeyChange>{{KEY_1, 1}}));
+    ASSERT_NO_FATAL_FAILURE(HoldButton1());
     const std::size_t from = controller().features().size();
     session_->terminate();
     ExpectExitSequenceSince(from);
