@@ -27,7 +27,9 @@ class LineReader final {
 public:
     explicit LineReader(std::string_view text) : text_(text) {}
 
-    bool AtEnd() const { return pos_ >= text_.size(); }
+    // Empty lines at the very end are the end too: an editor's or a mailer's trailing line must
+    // not refuse an old profile that ends before its optional items.
+    bool AtEnd() const { return text_.find_first_not_of("\r\n", pos_) == std::string_view::npos; }
     int Line() const { return line_; }
 
     // The next line without its LF or CR LF; nothing at the end of the text.
