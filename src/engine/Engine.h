@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
-#include "model/Model.h"
 #include "engine/PanelView.h"
-#include "model/PrecisionTimer.h"
 #include "engine/SequenceRing.h"
+#include "engine/TrayState.h"
 #include "input/InputSink.h"
 #include "input/InputSynth.h"
+#include "model/Clock.h"
+#include "model/Model.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 
@@ -38,6 +39,8 @@ public:
     PrecisionTimer ccTimer;
     PrecisionTimer ssTimer;
     PrecisionTimer DelayTimer;
+    // Which of ccTimer and ssTimer runs, and whether the output is paused.
+    TrayState Tray;
 
 private:
     void DecodeReport();

@@ -18,11 +18,11 @@ void Engine::EngineTick() {
     DecodeReport();
     RebuildButtonSlots();
     ReadModeSwitch();
-    if (panel_.Visible()) {
+    if (panel_.Shown()) {
         panel_.Refresh();
         PreviewOutputs();
     }
-    if (panel_.TrayPauseCaption() == kPauseEngine && !panel_.Visible()) {
+    if (!Tray.Paused() && !panel_.Shown()) {
         SendOutputs();
     }
     model_.EngineReady = true;
