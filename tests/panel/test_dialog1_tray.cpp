@@ -149,6 +149,9 @@ TEST(Tray, AfterAMinimiseTheMenuStillRestoresAndExits) {
     QCoreApplication::processEvents();
     ASSERT_FALSE(h.panel->Shown());
     QTimer::singleShot(0, h.m().TrayExit, &QAction::trigger);
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(1); });
+    guard.start(10000);
     QEventLoop loop;
     EXPECT_EQ(loop.exec(), 0) << "the tray's Exit ends the program";
     EXPECT_EQ(h.hid.closed, 1);
