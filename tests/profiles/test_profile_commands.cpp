@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "MessageBoxAnswers.h"
 #include "ProfileText.h"
 #include "QtTestApp.h"
 #include "TempFolder.h"
@@ -23,7 +24,7 @@ protected:
         MessageBox::clearAnswered();
         rules.Changed = [this] { ++settingsLoaded; };
     }
-    ~ProfileCommandsTest() override { MessageBox::setNextAnswer(QMessageBox::NoButton); }
+    ~ProfileCommandsTest() override { MessageBox::clearAnswered(); }
 
     std::filesystem::path File(const char* name) const {
         return std::filesystem::path(folder.toStdString()) / name;
