@@ -18,6 +18,10 @@ void Engine::EngineTick() {
     DecodeReport();
     RebuildButtonSlots();
     ReadModeSwitch();
+    // The desktop repeats a key left down, so a tick without output lets go of what is held.
+    if (panel_.Shown() || Tray.Paused()) {
+        StopOutput();
+    }
     if (panel_.Shown()) {
         panel_.Refresh();
         PreviewOutputs();

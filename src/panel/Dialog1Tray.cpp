@@ -58,7 +58,10 @@ void Dialog1::WindowStateChanged() {
     }
 }
 
+// Output stops with the restore and with the pause: whatever the engine holds goes up at once,
+// since the desktop would repeat a key left down.
 void Dialog1::TrayRestore_Click() {
+    engine_.StopOutput();
     engine_.Tray.Restore();
     showNormal();
     activateWindow();
@@ -67,6 +70,9 @@ void Dialog1::TrayRestore_Click() {
 
 void Dialog1::TrayPause_Click() {
     engine_.Tray.TogglePause();
+    if (engine_.Tray.Paused()) {
+        engine_.StopOutput();
+    }
 }
 
 void Dialog1::TrayCC_Click() {
