@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
+#include <functional>
 #include <initializer_list>
 
 #include "PanelHarness.h"
+#include "model/Startup.h"
+#include "profiles/Filename.h"
+#include "profiles/ProfileWriter.h"
 
 namespace qv {
 namespace {
@@ -147,6 +152,60 @@ TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
     h.c().CancelButton->setFocus();
     h.c().MidDeadZone->setValue(300);
     EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "a disabled walk zone keeps it";
+}
+
+// Saves the panel's settings as `name` in its profile folder, with `set` applied to the defaults.
+void SaveProfile(PanelHarness& h, const char* name,
+                 const std::function<void(PanelSettings&)>& set) {
+    Model model;
+    ApplyStartupDefaults(model);
+    set(model.settings);
+    const ProfileWriteResult file = WriteProfile(model, model.settings);
+    QFile out(h.folder.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file.bytes.data(), static_cast<qint64>(file.bytes.size()));
+}
+
+void LoadProfile(PanelHarness& h, const char* name) {
+    h.panel->findChild<Filename*>()->setNextAnswer(QString::fromUtf8(name));
+    h.m().menLoad->trigger();
+}
+
+TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) {
+    PanelHarness h;
+    h.Start();
+    SaveProfile(h, "walk.qv1", [](PanelSettings& s) {
+        s.DeadZone = 120;
+        s.MidDeadZone = 300;
+        s.chkWalk = 1;
+    });
+    SaveProfile(h, "mouse.qv1", [](PanelSettings& s) { s.chkSimMouse = 1; });
+    const auto expectWalk = [&h](const char* after) {
+        EXPECT_EQ(h.c().chkWalk->Value(), 1) << after;
+        EXPECT_TRUE(h.c().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.c().MidDeadZone->value(), 300) << after;
+        EXPECT_EQ(h.c().DeadZone->value(), 120) << after;
+        EXPECT_TRUE(h.c().MidDeadZone->isEnabled()) << after;
+        EXPECT_FALSE(h.c().btnKEY[0]->isHidden()) << after;
+    };
+    const auto expectMouse = [&h](const char* after) {
+        EXPECT_EQ(h.c().chkWalk->Value(), 0) << after;
+        EXPECT_FALSE(h.c().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.c().MidDeadZone->value(), 100) << after;
+        EXPECT_TRUE(h.c().btnKEY[0]->isHidden()) << after;
+    };
+    LoadProfile(h, "walk.qv1");
+    expectWalk("a fresh start");
+    LoadProfile(h, "walk.qv1");
+    expectWalk("the same profile");
+    LoadProfile(h, "mouse.qv1");
+    expectMouse("the walking one");
+    h.c().chkSimMouse->click();
+    EXPECT_EQ(h.c().chkWalk->Value(), 0) << "the mouse profile's walk, not the one before";
+    h.c().chkSimMouse->click();
+    LoadProfile(h, "walk.qv1");
+    expectWalk("the mouse one");
+    ExpectSettingsMirrorControls(h);
 }
 
 TEST(Pages, AClickOpensThePageClicked) {
