@@ -7,6 +7,7 @@
 
 #include "FakeClock.h"
 #include "FakeWebBrowser.h"
+#include "MessageBoxAnswers.h"
 #include "QtTestApp.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
@@ -45,6 +46,7 @@ public:
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}) {
+        MessageBox::clearAnswered();
         if (withController) {
             hid.addController();
         }
