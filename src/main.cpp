@@ -5,8 +5,8 @@
 
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
-#include "model/Clock.h"
 #include "input/OpenInputSink.h"
+#include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
+    qv::QtTimerDriver calibrationDriver;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
                        .link = link,
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
+                       .calibrationDriver = &calibrationDriver,
                        .inputProblem = inputProblem});
     return qv::RunPanel(panel, terminations);
 }

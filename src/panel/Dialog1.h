@@ -7,11 +7,11 @@
 #include <string>
 
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
 #include "engine/Engine.h"
-#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
+#include "model/Clock.h"
+#include "model/Model.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
@@ -21,6 +21,7 @@
 
 namespace qv {
 
+class Calibration;
 class Filename;
 
 // What the panel works with: the program wires the real ones, tests fakes.
@@ -32,6 +33,8 @@ struct PanelParts {
     TrayArea& tray;
     TimerDriver* ccDriver = nullptr;
     TimerDriver* ssDriver = nullptr;
+    // The calibration dialog's own timer.
+    TimerDriver* calibrationDriver = nullptr;
     QString profileFolder = ProfileFolder();
     // Why no keyboard and mouse output can be made, or empty when it can.
     QString inputProblem;
@@ -66,6 +69,8 @@ public:
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
+    // Opens the calibration dialog modally; returns once it hides.
+    void Calibrate_Click();
 
     // PanelView
     bool Visible() const override;
@@ -116,6 +121,7 @@ private:
     void FinishOutput();
     void LeaveController();
     void Unload();
+    void UnloadWindows();
     void TellInputProblem();
 
     PanelParts parts_;
@@ -123,6 +129,8 @@ private:
     PanelControls c_;
     PanelMenus m_;
     Engine engine_;
+    // Loaded on first use, then hidden between openings.
+    Calibration* calibration_ = nullptr;
     Filename* filename_ = nullptr;
     std::unique_ptr<ProfileCommands> profiles_;
     std::string trayPauseCaption_ = kPauseEngine;

@@ -1,6 +1,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "calibration/Calibration.h"
 #include "device/LampSequences.h"
 #include "panel/Dialog1.h"
 #include "profiles/Filename.h"
@@ -46,8 +47,16 @@ void Dialog1::LeaveController() {
 
 void Dialog1::Unload() {
     unloading_ = true;
-    filename_->close();
+    UnloadWindows();
     close();
+}
+
+// The panel's own windows, in the order they go before the panel itself.
+void Dialog1::UnloadWindows() {
+    if (calibration_ != nullptr) {
+        calibration_->Unload();
+    }
+    filename_->close();
 }
 
 // The title bar's close button is one more way to "&Exit".
@@ -55,7 +64,7 @@ void Dialog1::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
         LeaveController();
         unloading_ = true;
-        filename_->close();
+        UnloadWindows();
     }
     Form_Unload();
     QMainWindow::closeEvent(event);

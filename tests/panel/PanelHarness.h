@@ -57,6 +57,7 @@ struct PanelHarness {
             .tray = tray,
             .ccDriver = &cc,
             .ssDriver = &ss,
+            .calibrationDriver = &calib,
             .profileFolder = folder.path(),
             .inputProblem = std::move(inputProblem),
         });
@@ -84,6 +85,7 @@ struct PanelHarness {
     FakeTray tray;
     StepTimerDriver cc;
     StepTimerDriver ss;
+    StepTimerDriver calib;
     QTemporaryDir folder;
     Model model;
     std::unique_ptr<Dialog1> panel;

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
+    qv::QtTimerDriver calibrationDriver;
     QTemporaryDir profiles;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
+                       .calibrationDriver = &calibrationDriver,
                        .profileFolder = profiles.path(),
                        .inputProblem = {}});
 
