@@ -89,11 +89,6 @@ void Calibration::Cancel_Click() {
     done(Rejected);
 }
 
-void Calibration::Unload() {
-    Cancel_Click();
-    close();
-}
-
 void Calibration::reject() {}
 
 // With no default button, Enter still presses the button that has the focus.

@@ -27,10 +27,6 @@ public:
     void OK_Click();
     void Cancel_Click();
 
-    // The exit may find the dialog open (a termination signal while it was shown): it then ends
-    // as Cancel does, committing nothing, before it closes.
-    void Unload();
-
     // Escape and the window manager's close button do nothing.
     void reject() override;
 

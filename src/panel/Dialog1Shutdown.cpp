@@ -51,11 +51,12 @@ void Dialog1::Unload() {
     close();
 }
 
-// The panel's own windows, in the order they go before the panel itself.
+// The panel's own windows, in the order they go before the panel itself. The exit may find the
+// calibration dialog open (a termination signal while it was shown): unloading it stops its
+// timer and ends its modal loop, committing nothing.
 void Dialog1::UnloadWindows() {
-    if (calibration_ != nullptr) {
-        calibration_->Unload();
-    }
+    delete calibration_;
+    calibration_ = nullptr;
     filename_->close();
 }
 
