@@ -1,14 +1,17 @@
 // The real panel against the scripted controller and the recording sink, for tests and for
 // screenshots:
-//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE]
+//   quorvane_fake [--idle] [--no-controller] [--sweep] [--run-ms N] [--grab FILE]
 // It prints "shown" once the panel is up, and what the controller and the sink saw when it
-// ends. --run-ms ends it through "&Exit" after N ms; --grab saves the panel's picture first.
+// ends. --sweep moves the stick round in a circle and the twist from side to side; --run-ms
+// ends it through "&Exit" after N ms; --grab saves the panel's picture first.
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <iostream>
 
+#include "AxisReport.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "app/TerminationSignals.h"
@@ -42,6 +45,17 @@ int main(int argc, char** argv) {
     if (!args.contains(QStringLiteral("--no-controller"))) {
         hid.addController().waiting.push_back(
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
+    }
+    QTimer sweep;
+    int sweepStep = 0;
+    if (args.contains(QStringLiteral("--sweep")) && !hid.present.empty()) {
+        sweep.callOnTimeout([&hid, &sweepStep] {
+            const double angle = 0.08 * sweepStep++;
+            hid.present.front().waiting.push_back(qv::test::AxisReport(
+                static_cast<int>(450 * std::cos(angle)), static_cast<int>(450 * std::sin(angle)),
+                static_cast<int>(400 * std::sin(0.6 * angle))));
+        });
+        sweep.start(20);
     }
     qv::DeviceLink link(hid);
     qv::test::RecordingSink sink;

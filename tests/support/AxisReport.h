@@ -1,31 +1,39 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "model/Axes.h"
 
 namespace qv::test {
 
+// Packs each 10-bit field value with `pack` and keeps the first whose `decode` hits `want`, or
+// else the nearest.
+template <typename Pack, typename Decode>
+void ChooseField(int want, Pack pack, Decode decode) {
+    int best = 0;
+    int bestMiss = 1 << 16;
+    for (int field = 0; field < 1024 && bestMiss > 0; ++field) {
+        pack(field);
+        const int miss = std::abs(decode() - want);
+        if (miss < bestMiss) {
+            best = field;
+            bestMiss = miss;
+        }
+    }
+    pack(best);
+}
+
 // A controller input report (report ID, then bytes 1..6) whose axes the decoders read as the
-// raw values given. The packed fields share bytes and the decoders round across them, so each
-// field is found by asking the real decoders, X first, then Y over X's bits, then Turn over Y's.
+// raw values given, or as near as the packing allows. The fields share bytes and the decoders
+// round across them, so each field is chosen by asking the real decoders: X first, then Y over
+// X's bits, then Turn over Y's.
 inline std::vector<uint8_t> AxisReport(int x, int y, int turn, uint8_t buttons = 0,
                                        uint8_t byte6 = 0x10) {
     std::vector<uint8_t> r{0, 0, 0, 0, 0, buttons, byte6};
     Axes probe;
-    const auto find = [](int want, auto&& pack, auto&& decode) {
-        for (int field = 0; field < 1024; ++field) {
-            pack(field);
-            if (decode() == want) {
-                return;
-            }
-        }
-        ADD_FAILURE() << "no report reads as " << want;
-    };
-    find(
+    ChooseField(
         x,
         [&](int f) {
             r[1] = static_cast<uint8_t>(f & 0xFF);
@@ -35,7 +43,7 @@ inline std::vector<uint8_t> AxisReport(int x, int y, int turn, uint8_t buttons =
             probe.DecodeX(r[1], r[2]);
             return probe.SampleX.value;
         });
-    find(
+    ChooseField(
         y,
         [&](int f) {
             r[2] = static_cast<uint8_t>((r[2] & 3) | ((f & 63) << 2));
@@ -45,7 +53,7 @@ inline std::vector<uint8_t> AxisReport(int x, int y, int turn, uint8_t buttons =
             probe.DecodeY(r[2], r[3]);
             return probe.SampleY.value;
         });
-    find(
+    ChooseField(
         turn,
         [&](int f) {
             r[3] = static_cast<uint8_t>((r[3] & 15) | ((f & 15) << 4));
