@@ -18,10 +18,6 @@ namespace {
 constexpr uint32_t kFormColour = 0xA6A198;
 constexpr uint32_t kButtonColour = 0xDEDDDA;
 constexpr double kPictureScale = 1030;
-constexpr double kStickOffset = 511;
-constexpr double kStickRadius = 35;
-constexpr double kNeedleFoot = 950;
-constexpr double kNeedleCentre = 514;
 constexpr int32_t kStepInterval = 10;
 
 constexpr Qt::WindowFlags kNoControlBox =
@@ -103,28 +99,21 @@ void Calibration::keyPressEvent(QKeyEvent* event) {
 }
 
 void Calibration::DrawStick() {
-    const Axes& axes = model_.axes;
     Picture1_->Cls();
-    Picture1_->SetDrawWidth(3);
-    Picture1_->SetFillColor(kRed);
-    Picture1_->Circle(axes.SampleX.value + kStickOffset, axes.SampleY.value + kStickOffset,
-                      kStickRadius);
+    DrawStickDot(*Picture1_, model_.axes.SampleX.value, model_.axes.SampleY.value);
 }
 
 // Drawn twice, wide in the button-text colour and then narrow in red, so the needle keeps a
 // dark edge over any background.
 void Calibration::DrawNeedle() {
     const int16_t turn = model_.axes.SampleTurn.value;
-    const auto needle = [&] {
-        Picture2_->Line(kNeedleCentre, kNeedleFoot, turn + kNeedleCentre, FanTop(turn));
-    };
     Picture2_->Cls();
     Picture2_->SetDrawWidth(7);
     Picture2_->SetForeColor(kButtonText);
-    needle();
+    DrawNeedleLine(*Picture2_, turn);
     Picture2_->SetDrawWidth(3);
     Picture2_->SetForeColor(kRed);
-    needle();
+    DrawNeedleLine(*Picture2_, turn);
 }
 
 }  // namespace qv
