@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/FatalFailure.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
 #include "input/OpenInputSink.h"
@@ -17,9 +18,13 @@ int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
     qv::UsePanelStyle();
+    if (!terminations.Failure().empty()) {
+        return qv::TellFatalFailure(terminations.Failure());
+    }
 
+    qv::SystemClock clock;
     std::string whyNot;
-    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(whyNot);
+    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(clock, whyNot);
     QString inputProblem;
     if (!sink) {
         std::cerr << whyNot << std::endl;
@@ -27,10 +32,16 @@ int main(int argc, char** argv) {
         sink = std::make_unique<qv::NullInputSink>();
     }
     qv::HidapiPlatform platform;
-    qv::DeviceLink link(platform);
-    qv::SystemClock clock;
-    qv::SystemTray tray;
+    if (!platform.Failure().empty()) {
+        return qv::TellFatalFailure(platform.Failure());
+    }
     qv::TimerFdDriver ccDriver;
+    if (!ccDriver.Failure().empty()) {
+        return qv::TellFatalFailure("the engine's timer can't be made (" + ccDriver.Failure() +
+                                    ")");
+    }
+    qv::DeviceLink link(platform);
+    qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
     qv::QtTimerDriver calibrationDriver;
     qv::Model model;
@@ -43,5 +54,6 @@ int main(int argc, char** argv) {
                        .ssDriver = &ssDriver,
                        .calibrationDriver = &calibrationDriver,
                        .inputProblem = inputProblem});
+    qv::EndOnTimerFailure(panel, ccDriver);
     return qv::RunPanel(panel, terminations);
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/FatalFailure.h"
+
 namespace qv {
 
 int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
@@ -19,6 +21,20 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
     }
     panel.show();
     return QApplication::exec();
+}
+
+void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver) {
+    driver.OnFailure([&panel](const std::string& why) {
+        // Queued: the start that failed runs inside a handler that must finish first.
+        QMetaObject::invokeMethod(
+            &panel,
+            [&panel, why] {
+                TellFatalFailure("the engine's timer can't be started (" + why + ")");
+                panel.TrayExit_Click();
+                QCoreApplication::exit(1);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void UsePanelStyle() {

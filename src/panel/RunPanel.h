@@ -2,6 +2,7 @@
 
 #include "app/TerminationSignals.h"
 #include "panel/Dialog1.h"
+#include "timer/TimerFdDriver.h"
 
 namespace qv {
 
@@ -9,6 +10,10 @@ namespace qv {
 // SIGINT and SIGTERM exit as the tray's "Exit" does. Answers the exit status: 1 when the load
 // step failed.
 int RunPanel(Dialog1& panel, TerminationSignals& terminations);
+
+// A high-precision timer that fails to start would leave an engine that never ticks: the
+// program then says why and ends as the tray's "Exit" does, with exit status 1.
+void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver);
 
 // The look the panel is drawn for, whatever the desktop's theme.
 void UsePanelStyle();
