@@ -13,11 +13,12 @@
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
-    qv::UsePanelStyle();
+    qv::UseAppLook();
     if (!terminations.Failure().empty()) {
         return qv::TellFatalFailure(terminations.Failure());
     }

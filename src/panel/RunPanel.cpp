@@ -1,7 +1,6 @@
 #include "panel/RunPanel.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "app/FatalFailure.h"
 
@@ -35,10 +34,6 @@ void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver) {
             },
             Qt::QueuedConnection);
     });
-}
-
-void UsePanelStyle() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 }  // namespace qv

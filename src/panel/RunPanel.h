@@ -15,7 +15,4 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations);
 // program then says why and ends as the tray's "Exit" does, with exit status 1.
 void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver);
 
-// The look the panel is drawn for, whatever the desktop's theme.
-void UsePanelStyle();
-
 }  // namespace qv

@@ -27,6 +27,7 @@
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ const qv::test::Bytes kIdleReport{0x01, 0, 0, 0, 0, 0, 0x10};
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
-    qv::UsePanelStyle();
+    qv::UseAppLook();
     const QStringList args = QApplication::arguments();
     const auto option = [&args](const char* name) {
         const qsizetype at = args.indexOf(QString::fromUtf8(name));
