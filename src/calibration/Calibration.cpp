@@ -16,7 +16,6 @@ namespace qv {
 namespace {
 
 constexpr uint32_t kFormColour = 0xA6A198;
-constexpr uint32_t kButtonColour = 0xDEDDDA;
 constexpr double kPictureScale = 1030;
 constexpr int32_t kStepInterval = 10;
 
@@ -55,9 +54,8 @@ Calibration::Calibration(Model& model, Clock& clock, TimerDriver* driver, QWidge
     setWindowTitle(QStringLiteral("Calibration"));
     setFixedSize(Px(3375), Px(2775));
     setModal(true);
-    setFont(ArialFont(8));
-    // The light and dark edges follow the button colour, so the sunken pictures show their frame.
-    QPalette colours(ColourNumber(kButtonColour), ColourNumber(kFormColour));
+    // The light and dark edges follow the button face, so the sunken pictures show their frame.
+    QPalette colours(kIdleFace, ColourNumber(kFormColour));
     colours.setColor(QPalette::Base, ColourNumber(kFormColour));
     setPalette(colours);
     Text1_->setGeometry(TwipsRect(120, 1680, 3135, 405));
