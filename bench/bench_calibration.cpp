@@ -13,7 +13,7 @@ namespace {
 // are drawn from scratch and painted again.
 void BM_CalibrationStep(benchmark::State& state) {
     qv::Model model;
-    qv::SetDefaultCalibration(model.axes);
+    qv::ApplyStartupDefaults(model);
     qv::SystemClock clock;
     qv::Calibration dialog(model, clock, nullptr, nullptr);
     dialog.show();

@@ -11,7 +11,7 @@ namespace {
 // The model as start-up leaves it, fed through the real decoders as the engine's tick feeds it.
 class Learning : public ::testing::Test {
 protected:
-    Learning() { SetDefaultCalibration(m.axes); }
+    Learning() { ApplyStartupDefaults(m); }
 
     void Decode(int x, int y, int turn) {
         const std::vector<uint8_t> r = test::AxisReport(x, y, turn);
