@@ -9,11 +9,7 @@
 namespace qv {
 namespace {
 
-Profile Read(const std::string& text) {
-    ProfileReadResult result = ReadProfile(text);
-    EXPECT_TRUE(result.profile) << result.error.Message();
-    return result.profile.value_or(Profile{});
-}
+using test::ReadValid;
 
 // Notes, with each control value, whether the first label had been loaded by then.
 class OrderControls final : public ProfileControls {
@@ -37,8 +33,8 @@ private:
 TEST(ApplyProfile, LoadsInTheFilesItemOrder) {
     auto model = std::make_unique<Model>();
     OrderControls controls(*model);
-    ApplyProfile(Read(test::Lines({-100, 300, -512, 512, 10, -10, 150, 200, 1, 0, 2, 60}) +
-                      test::Lines({0, 0, 90, 0}) + test::EmptyBlocks(101)),
+    ApplyProfile(ReadValid(test::Lines({-100, 300, -512, 512, 10, -10, 150, 200, 1, 0, 2, 60}) +
+                           test::Lines({0, 0, 90, 0}) + test::EmptyBlocks(101)),
                  *model, controls);
 
     EXPECT_EQ(model->axes.Limits.MinX, -100);
@@ -69,7 +65,7 @@ TEST(ApplyProfile, ReplacesAssignmentsUpToTheirClosingZero) {
 
     std::string blocks = test::EmptyBlocks(34 + 5) + test::Lines({0, -162, 87, 0, 65, 0});
     test::RecordingControls controls;
-    ApplyProfile(Read(test::Head() + blocks + test::EmptyBlocks(102 - 40)), *model, controls);
+    ApplyProfile(ReadValid(test::Head() + blocks + test::EmptyBlocks(102 - 40)), *model, controls);
 
     EXPECT_EQ(keys[0], 0);
     EXPECT_EQ(keys[1], 162);
