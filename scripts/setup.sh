@@ -29,12 +29,13 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${install[@]}"
 elif ! command -v sudo >/dev/null ||
-    ! { sudo apt-get update -qq && sudo env DEBIAN_FRONTEND=noninteractive "${install[@]}"; }; then
+    ! { echo "Installing through sudo: ${missing[*]}" && sudo apt-get update -qq &&
+        sudo env DEBIAN_FRONTEND=noninteractive "${install[@]}"; }; then
     echo "Quorvane needs these Debian packages; install them as root with:" \
         "apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
     exit 1
