@@ -41,7 +41,9 @@ public:
         const Atom selection = XInternAtom(display_, "_NET_SYSTEM_TRAY_S0", False);
         const auto end = std::chrono::steady_clock::now() + 10s;
         while (XGetSelectionOwner(display_, selection) == None) {
-            if (std::chrono::steady_clock::now() > end || WaitForExit(trayer_, 20ms)) {
+            const bool ended = WaitForExit(trayer_, 20ms).has_value();
+            if (ended || std::chrono::steady_clock::now() > end) {
+                trayer_ = ended ? -1 : trayer_;
                 whyNot_ = "trayer, the notification area, is not installed or did not start";
                 return;
             }
