@@ -14,7 +14,8 @@ if [ "${1:-}" != program ]; then
     packages+=(
         clang libclang-rt-14-dev clang-format
         libgtest-dev libgmock-dev libbenchmark-dev
-        xvfb xauth trayer desktop-file-utils appstream
+        xvfb xauth openbox trayer desktop-file-utils appstream
+        qemu-system-x86 busybox-static
     )
 fi
 
