@@ -16,7 +16,7 @@ grep -h '^SKIPPED: ' build/Testing/Temporary/LastTest.log || true
 
 # The trees a packager builds: -O3 brings warnings of its own, and clang both warnings and
 # failures of its own. clang builds Debug, the quickest to compile, and no less strict. The
-# kernel's end-to-end run, minutes long, is done once above.
+# kernel end-to-end run, by far the longest test, is done once above.
 scripts/build.sh build-release -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir build-release --output-on-failure -j "$jobs" -E '^test_kernel_end_to_end$'
 CC=clang CXX=clang++ scripts/build.sh build-clang -DCMAKE_BUILD_TYPE=Debug
