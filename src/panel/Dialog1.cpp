@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "keys/Keys.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 
@@ -74,6 +75,7 @@ Dialog1::Dialog1(PanelParts parts)
                                                   parts_.profileFolder);
     ConnectSettings();
     ConnectCommands();
+    ConnectSlotButtons();
     SetTrayOptionsEnabled(false);
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
 }

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
 #include "engine/Engine.h"
-#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
+#include "model/Clock.h"
+#include "model/Model.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
@@ -22,6 +22,7 @@
 namespace qv {
 
 class Filename;
+class Keys;
 
 // What the panel works with: the program wires the real ones, tests fakes.
 struct PanelParts {
@@ -66,6 +67,9 @@ public:
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
+    void btnKEY_Click(int Index);
+    // The assignment dialog, made when it is first needed.
+    Keys& KeyDialog();
 
     // PanelView
     bool Visible() const override;
@@ -91,6 +95,7 @@ protected:
 private:
     void ConnectSettings();
     void ConnectCommands();
+    void ConnectSlotButtons();
     void DeadZone_Change();
     void DeadZone_Scroll();
     void MidDeadZone_Change();
@@ -116,6 +121,7 @@ private:
     void FinishOutput();
     void LeaveController();
     void Unload();
+    void CloseDialogs();
     void TellInputProblem();
 
     PanelParts parts_;
@@ -124,6 +130,7 @@ private:
     PanelMenus m_;
     Engine engine_;
     Filename* filename_ = nullptr;
+    std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
     std::string trayPauseCaption_ = kPauseEngine;
     // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside.

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "device/LampSequences.h"
+#include "keys/Keys.h"
 #include "panel/Dialog1.h"
 #include "profiles/Filename.h"
 
@@ -46,8 +47,15 @@ void Dialog1::LeaveController() {
 
 void Dialog1::Unload() {
     unloading_ = true;
-    filename_->close();
+    CloseDialogs();
     close();
+}
+
+void Dialog1::CloseDialogs() {
+    filename_->close();
+    if (keys_) {
+        keys_->close();
+    }
 }
 
 // The title bar's close button is one more way to "&Exit".
@@ -55,7 +63,7 @@ void Dialog1::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
         LeaveController();
         unloading_ = true;
-        filename_->close();
+        CloseDialogs();
     }
     Form_Unload();
     QMainWindow::closeEvent(event);
