@@ -7,11 +7,11 @@
 #include <string>
 
 #include "device/DeviceLink.h"
+#include "model/Clock.h"
 #include "engine/Engine.h"
+#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
-#include "model/Clock.h"
-#include "model/Model.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
