@@ -124,11 +124,6 @@ void KeyEditor::VK_Click(int16_t Index) {
     const bool combo = c_.chkKeyCombo != 0;
     const bool single = c_.chkSingleKey != 0;
     if (combo || !single) {
-        if (ShownSteps() >= LastStep()) {
-            view_.Beep();
-            view_.FocusOk();
-            return;
-        }
         ++KeyCount;
         view_.ArmTimer1();
     }
@@ -154,6 +149,9 @@ bool KeyEditor::btnOK_Click(Model& model) {
     }
     SetKeyCombo(0);
     KeyBuffer[0] = c_.chkSingleKey != 0 ? 0 : KeyCount;
+    // The last step is never held. Only a slot cut short by the display can hold one here;
+    // sent as it is, its keys would run on past the closing 0 into the old steps behind it.
+    ComboBuffer[static_cast<std::size_t>(ShownSteps())] = false;
     KeyBuffer[static_cast<std::size_t>(ShownSteps() + 1)] = 0;
     Store(model);
     return true;
