@@ -65,7 +65,6 @@ QLabel* Caption(const char* text, QWidget* parent, int left, int top, int width,
 QPushButton* Command(const char* caption, QWidget* parent, int left, int top) {
     auto* button = Place(new QPushButton(QString::fromUtf8(caption), parent), left, top, 1215, 375);
     button->setFont(ArialFont(9.75));
-    button->setAutoDefault(false);
     SetFace(button, kIdleFace);
     return button;
 }
@@ -75,7 +74,6 @@ CheckButton* Check(const char* caption, int value, QWidget* parent, int left, in
     auto* box =
         Place(new CheckButton(QString::fromUtf8(caption), value, parent), left, top, width, height);
     box->setFont(ArialFont(points));
-    box->setAutoDefault(false);
     SetFace(box, kIdleFace);
     return box;
 }
@@ -84,7 +82,6 @@ QPushButton* Key(const KeyButton& key, QWidget* frame) {
     auto* button = Place(new SlotButton(QString::fromUtf8(key.caption), frame), key.left, key.top,
                          key.width, key.height);
     button->setFont(ArialFont(key.smallFont ? 6 : 8.25));
-    button->setAutoDefault(false);
     SetFace(button, kIdleFace);
     button->setEnabled(key.code < kFirstDelayCode || key.code > kLastDelayCode);
     return button;
