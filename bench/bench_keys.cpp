@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTimer>
 
 #include "keys/Keys.h"
@@ -54,12 +53,3 @@ void BM_PopUpLongestSlot(benchmark::State& state) {
 BENCHMARK(BM_PopUpLongestSlot);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
