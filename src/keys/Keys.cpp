@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "keys/KeyButtons.h"
 #include "keys/LabelMetrics.h"
@@ -68,8 +69,12 @@ Keys::~Keys() = default;
 
 void Keys::PopUp(int16_t Button, uint8_t Slider) {
     editor_.Load(model_, Button, Slider);
-    c_.txtKeyFunction->setText(
-        QString::fromStdString(model_.KeyLabel[Slider][static_cast<std::size_t>(Button)]));
+    const QString label =
+        QString::fromStdString(model_.KeyLabel[Slider][static_cast<std::size_t>(Button)]);
+    // A longer label that a profile brought is shown whole, not cut to what typing allows.
+    c_.txtKeyFunction->setMaxLength(
+        std::max<int>(kMostFunctionText, static_cast<int>(label.size())));
+    c_.txtKeyFunction->setText(label);
     ShowControls();
     exec();
 }

@@ -11,6 +11,9 @@
 
 namespace qv {
 
+// The most characters the user types as a slot's function text.
+inline constexpr int kMostFunctionText = 25;
+
 // The assignment dialog's controls, at their design captions, states and places.
 struct KeysControls {
     QFrame* Frame1 = nullptr;

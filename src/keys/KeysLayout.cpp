@@ -93,7 +93,7 @@ void BuildFrame1(KeysControls& c, QWidget* dialog) {
     c.lblKeyFunction = Caption("Key Function", f, 120, 240, 1335, 375, 9.75);
     c.txtKeyFunction =
         Place(new QLineEdit(QStringLiteral("Press A Button"), f), 1440, 240, 2175, 375);
-    c.txtKeyFunction->setMaxLength(25);
+    c.txtKeyFunction->setMaxLength(kMostFunctionText);
     Face(c.txtKeyFunction);
     c.chkSingleKey = Check("Single Key Mode", 1, f, 3720, 240, 855, 375, 6.75);
     c.chkSingleKey->setEnabled(false);

@@ -234,5 +234,27 @@ TEST_F(KeysEditing, CancelAndEscapeDropKeyEditsButKeepTheText) {
     EXPECT_EQ(model.KeyMap, before.KeyMap);
 }
 
+// Typing stops at 25 characters, but a longer label from a profile is neither cut on opening
+// nor on closing.
+TEST_F(KeysEditing, FunctionTextTypingStopsAt25ButLongLabelsStayWhole) {
+    const std::string longLabel = "Call in the heavy artillery";
+    model.KeyLabel[0][7] = longLabel;
+    h.Open(7, 0, [&] {
+        c.txtKeyFunction->end(false);
+        QTest::keyClicks(c.txtKeyFunction, "!");
+        EXPECT_EQ(h.keys.FunctionText().toStdString(), longLabel);
+        QTest::keyClick(c.txtKeyFunction, Qt::Key_Backspace);
+        EXPECT_EQ(h.keys.FunctionText().size(), longLabel.size() - 1);
+    });
+    model.KeyLabel[0][8] = longLabel;
+    h.Open(8, 0);
+    EXPECT_EQ(h.keys.FunctionText().toStdString(), longLabel);
+    h.Open(9, 0, [&] {
+        c.txtKeyFunction->clear();
+        QTest::keyClicks(c.txtKeyFunction, "abcdefghijklmnopqrstuvwxyz0123");
+        EXPECT_EQ(h.keys.FunctionText(), "abcdefghijklmnopqrstuvwxy");
+    });
+}
+
 }  // namespace
 }  // namespace qv

@@ -87,5 +87,21 @@ TEST_F(PanelKeys, CancelKeepsTheKeysButTakesTheFunctionText) {
     EXPECT_EQ(h.c().btnKEY[9]->text(), "Jump Jet");
 }
 
+// An exit while the dialog is open closes it like Cancel, and nothing reaches the controller
+// after its exit sequence.
+TEST_F(PanelKeys, ExitWhileTheDialogIsOpenClosesItWithoutStoring) {
+    const Model before = model;
+    std::size_t reportsAtExit = 0;
+    ClickSlot(9, [&](Keys& keys) {
+        QTest::mouseClick(keys.Controls().VK[kB], Qt::LeftButton);
+        h.panel->TrayExit_Click();
+        reportsAtExit = h.hid.featureReports.size();
+    });
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(h.panel->KeyDialog().isVisible());
+    EXPECT_EQ(h.hid.featureReports.size(), reportsAtExit);
+    EXPECT_EQ(model.KeyMap, before.KeyMap);
+}
+
 }  // namespace
 }  // namespace qv
