@@ -28,9 +28,9 @@ protected:
         h.ss.fire();
     }
     test::Bytes LastLamps() const { return h.hid.featureReports.back().bytes; }
-    // Clicks slot button `slot`; `whileOpen` runs with the dialog shown, then closes it.
+    // Clicks slot button `slot`; `whileOpen` runs with the dialog shown and closes it.
     void ClickSlot(int slot, const std::function<void(Keys&)>& whileOpen) {
-        QTimer::singleShot(0, [this, whileOpen] {
+        QTimer::singleShot(0, [whileOpen] {
             auto* keys = qobject_cast<Keys*>(QApplication::activeModalWidget());
             ASSERT_NE(keys, nullptr);
             keys->Timer1_Timer();
