@@ -60,6 +60,8 @@ TEST_F(PanelKeys, SlotButtonEditsTheSlotWhileTheEngineTicks) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(LastLamps(), (test::Bytes{1, 0x55, 0x15}));
     EXPECT_FALSE(h.c().btnKEY[7]->isChecked());
+    // The panel's focus, for when the desktop hands it back the activation.
+    EXPECT_EQ(h.panel->focusWidget(), h.c().Send);
     EXPECT_EQ(model.KeyMap[0][7][1], kB);
     EXPECT_EQ(model.KeyMap[1][7][1], '1');
     EXPECT_TRUE(h.sink.keyDowns().empty());
