@@ -89,6 +89,22 @@ TEST_F(PanelKeys, CancelKeepsTheKeysButTakesTheFunctionText) {
     EXPECT_EQ(h.c().btnKEY[9]->text(), "Jump Jet");
 }
 
+TEST_F(PanelKeys, EverySlotButtonOpensItsOwnSlot) {
+    h.c().chkWalk->SetValue(1);
+    Tick(Report(0, kMode1));
+    for (int slot = 0; slot < kSlots; ++slot) {
+        QTimer::singleShot(0, [slot] {
+            auto* keys = qobject_cast<Keys*>(QApplication::activeModalWidget());
+            ASSERT_NE(keys, nullptr) << slot;
+            EXPECT_EQ(keys->Editor().CurButton, slot);
+            EXPECT_EQ(keys->Editor().CurSlider, 1);
+            keys->reject();
+        });
+        h.c().btnKEY[slot]->click();
+        EXPECT_FALSE(h.c().btnKEY[slot]->isChecked()) << slot;
+    }
+}
+
 // An exit while the dialog is open closes it like Cancel, and nothing reaches the controller
 // after its exit sequence.
 TEST_F(PanelKeys, ExitWhileTheDialogIsOpenClosesItWithoutStoring) {
