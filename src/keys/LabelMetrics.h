@@ -17,8 +17,7 @@ public:
     LabelMetrics(const QFont& windowFont, const QFont& labelFont);
 
     const QString& Caption(int32_t code);
-    // The size of an auto-sized label around `text`, in pixels.
-    int LabelWidthPixels(const QString& text) const;
+    // The height of an auto-sized label, in pixels.
     int LabelHeightPixels() const;
 
     float CaptionWidth(int32_t code) override { return Find(code).wrap; }
@@ -34,6 +33,7 @@ private:
     };
 
     Entry Measure(const QString& text) const;
+    int LabelWidthPixels(const QString& text) const;
     const Entry& Find(int32_t code);
 
     QFontMetricsF window_;
