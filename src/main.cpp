@@ -3,23 +3,29 @@
 #include <memory>
 #include <string>
 
+#include "app/FatalFailure.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
-#include "model/Clock.h"
 #include "input/OpenInputSink.h"
+#include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
-    qv::UsePanelStyle();
+    qv::UseAppLook();
+    if (!terminations.Failure().empty()) {
+        return qv::TellFatalFailure(terminations.Failure());
+    }
 
+    qv::SystemClock clock;
     std::string whyNot;
-    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(whyNot);
+    std::unique_ptr<qv::InputSink> sink = qv::OpenInputSink(clock, whyNot);
     QString inputProblem;
     if (!sink) {
         std::cerr << whyNot << std::endl;
@@ -27,10 +33,16 @@ int main(int argc, char** argv) {
         sink = std::make_unique<qv::NullInputSink>();
     }
     qv::HidapiPlatform platform;
-    qv::DeviceLink link(platform);
-    qv::SystemClock clock;
-    qv::SystemTray tray;
+    if (!platform.Failure().empty()) {
+        return qv::TellFatalFailure(platform.Failure());
+    }
     qv::TimerFdDriver ccDriver;
+    if (!ccDriver.Failure().empty()) {
+        return qv::TellFatalFailure("the engine's timer can't be made (" + ccDriver.Failure() +
+                                    ")");
+    }
+    qv::DeviceLink link(platform);
+    qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
@@ -41,5 +53,6 @@ int main(int argc, char** argv) {
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
                        .inputProblem = inputProblem});
+    qv::EndOnTimerFailure(panel, ccDriver);
     return qv::RunPanel(panel, terminations);
 }

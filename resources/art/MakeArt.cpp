@@ -1,6 +1,7 @@
 // Draws the program icon and the panel's background picture into the files named on the
 // command line: MakeArt icon.png panel.png. Run by hand when the art changes; its output is
 // kept in resources/.
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -14,6 +15,7 @@ namespace {
 const QColor kPanel(152, 161, 166);
 const QColor kLight(214, 220, 224);
 const QColor kShade(92, 99, 104);
+const QColor kTitle(24, 26, 30);
 
 // A stick in a round base, with three lamps above it.
 QImage Icon() {
@@ -61,25 +63,53 @@ void Frame(QPainter& p, const QRect& r) {
     p.drawLine(in.topRight(), in.bottomRight());
 }
 
+// A group's title set into the top line of its frame, the line broken behind it. `centre` is
+// the title's middle; the controls below it stay where they are, so each title sits where the
+// frame's top runs clear of them.
+void Title(QPainter& p, const QRect& frame, const char* text, int centre) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    const QString title = QString::fromUtf8(text);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(title);
+    const int left = centre - width / 2;
+    p.fillRect(left - 3, frame.top(), width + 6, 3, kPanel);
+    p.setPen(kTitle);
+    // Capital letters centred on the two lines of the frame's top.
+    p.drawText(left, frame.top() + 1 + metrics.capHeight() / 2, title);
+}
+
 // The frames behind the control groups, in pixels of the panel's client area.
 QImage Background() {
     QImage image(599, 634, QImage::Format_RGB888);
     image.fill(kPanel);
     QPainter p(&image);
+    const QRect movement(6, 6, 244, 176);
+    const QRect walk(6, 236, 244, 82);
+    const QRect timer(6, 326, 244, 92);
+    const QRect twist(258, 6, 240, 142);
     const QRect groups[] = {
-        {6, 6, 244, 176},     // movement
-        {6, 184, 244, 46},    // dead zone
-        {6, 232, 244, 86},    // walk zone
-        {6, 326, 244, 92},    // engine timer
-        {6, 430, 90, 76},     // command buttons
-        {168, 426, 80, 80},   // mode switch legend
-        {258, 6, 240, 142},   // twist
+        movement,
+        {6, 184, 244, 46},  // dead zone
+        walk,
+        timer,
+        {6, 430, 90, 76},    // command buttons
+        {168, 426, 80, 80},  // mode switch legend
+        twist,
         {258, 152, 240, 48},  // twist dead zone
         {258, 202, 240, 304}  // buttons and pages
     };
     for (const QRect& group : groups) {
         Frame(p, group);
     }
+    // Over the "Enabled" buttons of movement and twist; at the left of the walk and timer
+    // groups, clear of the "Walk Zone" label and the timer box.
+    Title(p, movement, "Movement", 205);
+    Title(p, twist, "Twist", 377);
+    Title(p, walk, "Walk", 32);
+    Title(p, timer, "Engine Timer", 52);
     return image;
 }
 

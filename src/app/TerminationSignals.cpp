@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 
 namespace qv {
@@ -13,16 +12,22 @@ namespace qv {
 TerminationSignals::TerminationSignals() {
     sigset_t terminations;
     sigemptyset(&terminations);
-    sigaddset(&terminations, SIGINT);
-    sigaddset(&terminations, SIGTERM);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        sigaddset(&terminations, signal);
+    }
     pthread_sigmask(SIG_BLOCK, &terminations, &previousMask_);
     fd_ = signalfd(-1, &terminations, SFD_NONBLOCK | SFD_CLOEXEC);
     if (fd_ < 0) {
-        throw std::runtime_error(std::string("signalfd: ") + std::strerror(errno));
+        failure_ = std::string("the signals that end it can't be watched (signalfd: ") +
+                   std::strerror(errno) + ")";
+        pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
     }
 }
 
 TerminationSignals::~TerminationSignals() {
+    if (fd_ < 0) {
+        return;
+    }
     notifier_.reset();
     // A signal that came after the first one must not end the process once the mask is back.
     Drain();
@@ -31,6 +36,9 @@ TerminationSignals::~TerminationSignals() {
 }
 
 void TerminationSignals::Watch(std::function<void()> handler) {
+    if (fd_ < 0) {
+        return;
+    }
     handler_ = std::move(handler);
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { arrived(); });

@@ -4,18 +4,22 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include <QSocketNotifier>
 
 namespace qv {
 
-// SIGINT and SIGTERM as events on the user-interface thread's event loop, read from a
-// signalfd, so no code runs inside a signal handler. The constructor blocks both signals for
-// the calling thread and every thread started after it: create it first in main, before Qt
-// starts any thread.
+// SIGINT, SIGTERM, SIGHUP (the terminal the program was started from has closed) and SIGQUIT
+// as events on the user-interface thread's event loop, read from a signalfd, so no code runs
+// inside a signal handler and every one of them ends the program through its exit path, which
+// lets go of what is held down. The constructor blocks the signals for the calling thread and
+// every thread started after it: create it first in main, before Qt starts any thread.
 class TerminationSignals final {
 public:
     TerminationSignals();
+    // Why the signals can't be watched, or empty when they are. Then nothing is blocked.
+    const std::string& Failure() const { return failure_; }
     ~TerminationSignals();
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
@@ -33,6 +37,7 @@ private:
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> handler_;
+    std::string failure_;
 };
 
 }  // namespace qv

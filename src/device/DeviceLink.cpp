@@ -17,6 +17,7 @@ bool DeviceLink::FindTheHid() {
             device_ = std::move(device);
             inputReportLength_ = device_->inputReportLength();
             readBuffer_.assign(std::max(inputReportLength_, reportBuffer_.size()), 0);
+            newestBuffer_ = readBuffer_;
             return true;
         }
     }
@@ -27,17 +28,25 @@ void DeviceLink::ReadDeviceReport() {
     if (!device_) {
         return;
     }
-    const int read = device_->read(readBuffer_);
-    if (read < 0) {
-        reportBuffer_.fill(0);
-        return;
+    int newest = 0;
+    for (int reads = 0; reads < kMostReportsPerRead; ++reads) {
+        const int read = device_->read(readBuffer_);
+        if (read < 0) {
+            reportBuffer_.fill(0);
+            return;
+        }
+        if (read == 0) {
+            break;
+        }
+        readBuffer_.swap(newestBuffer_);
+        newest = read;
     }
-    if (read == 0) {
+    if (newest == 0) {
         return;
     }
     const auto length =
-        std::min({static_cast<std::size_t>(read), readBuffer_.size(), reportBuffer_.size()});
-    const auto end = std::copy_n(readBuffer_.begin(), length, reportBuffer_.begin());
+        std::min({static_cast<std::size_t>(newest), newestBuffer_.size(), reportBuffer_.size()});
+    const auto end = std::copy_n(newestBuffer_.begin(), length, reportBuffer_.begin());
     std::fill(end, reportBuffer_.end(), 0);
 }
 

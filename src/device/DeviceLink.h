@@ -11,15 +11,20 @@ namespace qv {
 
 inline constexpr uint16_t kControllerVendor = 0x045E;
 inline constexpr uint16_t kControllerProduct = 0x0033;
+// Twice what hidraw queues: a device that reports while it is being read cannot hold a tick.
+inline constexpr int kMostReportsPerRead = 128;
 
-// The link to the controller: finding it, reading one report per tick, feature reports, closing.
+// The link to the controller: finding it, the newest report on every tick, feature reports,
+// closing.
 class DeviceLink final {
 public:
     explicit DeviceLink(HidPlatform& platform);
 
     // Opens the first present interface with the controller's ids; without one nothing stays open.
     bool FindTheHid();
-    // Takes a waiting report into ReportBuffer without blocking; the previous one stays otherwise.
+    // Takes every report that waits, without blocking, and keeps the newest in ReportBuffer; the
+    // previous one stays when none waits. The device queues its reports, and one read per tick
+    // would fall ever further behind a controller that reports faster than the engine ticks.
     // A device that has gone leaves the buffer all zeros, so every input reads as released.
     void ReadDeviceReport();
     void SendFeatureReport(uint8_t b0, uint8_t b1, uint8_t b2);
@@ -32,8 +37,10 @@ private:
     HidPlatform& platform_;
     std::unique_ptr<HidDevice> device_;
     std::size_t inputReportLength_ = 0;
-    // Holds a whole report of the declared length; only its first bytes reach ReportBuffer.
+    // Each holds a whole report of the declared length: the next read goes into one while the
+    // other keeps the newest whole report; only its first bytes reach ReportBuffer.
     std::vector<uint8_t> readBuffer_;
+    std::vector<uint8_t> newestBuffer_;
     std::array<uint8_t, 8> reportBuffer_{};
 };
 

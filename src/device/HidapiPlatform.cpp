@@ -47,16 +47,23 @@ private:
 }  // namespace
 
 HidapiPlatform::HidapiPlatform() {
-    hid_init();
+    if (hid_init() != 0) {
+        failure_ = "the HID library could not start";
+    }
 }
 
 HidapiPlatform::~HidapiPlatform() {
-    hid_exit();
+    if (failure_.empty()) {
+        hid_exit();
+    }
 }
 
 std::vector<std::string> HidapiPlatform::interfaces() {
     enumerated_.clear();
     std::vector<std::string> paths;
+    if (!failure_.empty()) {
+        return paths;
+    }
     hid_device_info* list = hid_enumerate(0, 0);
     for (const hid_device_info* info = list; info != nullptr; info = info->next) {
         if (info->path == nullptr) {
@@ -74,7 +81,12 @@ std::unique_ptr<HidDevice> HidapiPlatform::open(const std::string& path) {
     if (device == nullptr) {
         return nullptr;
     }
-    hid_set_nonblocking(device, 1);
+    // A blocking handle would stall the user-interface thread on the first tick without a
+    // report: such an interface counts as one that can't be opened.
+    if (hid_set_nonblocking(device, 1) != 0) {
+        hid_close(device);
+        return nullptr;
+    }
     std::optional<HidIds> ids;
     if (const auto found = enumerated_.find(path); found != enumerated_.end()) {
         ids = found->second;

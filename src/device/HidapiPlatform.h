@@ -18,12 +18,16 @@ public:
     HidapiPlatform(const HidapiPlatform&) = delete;
     HidapiPlatform& operator=(const HidapiPlatform&) = delete;
 
+    // Why the library could not start, or empty when it did; then no interface is listed.
+    const std::string& Failure() const { return failure_; }
+
     std::vector<std::string> interfaces() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
 
 private:
     // The ids of the last enumeration, by path.
     std::map<std::string, HidIds> enumerated_;
+    std::string failure_;
 };
 
 }  // namespace qv

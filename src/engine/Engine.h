@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
-#include "model/Model.h"
+#include "engine/HeldKeys.h"
 #include "engine/PanelView.h"
-#include "model/PrecisionTimer.h"
 #include "engine/SequenceRing.h"
 #include "input/InputSink.h"
 #include "input/InputSynth.h"
+#include "model/Clock.h"
+#include "model/Model.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 
@@ -30,6 +31,10 @@ public:
     void StartEngine();
     void SendOutputs();
     void PreviewOutputs();
+    // Lets go of every key and mouse button the output holds, the ring's pending group
+    // included, and counts the stick's slots as released, so that output starts clean when it
+    // resumes. Does nothing unless output has run since the last stop.
+    void StopOutput();
 
     // Start-up sets both ring indices once, after the controller has been opened.
     void SetRingStart(int16_t index) { ring_.SetStart(index); }
@@ -52,6 +57,8 @@ private:
     void MoveMouse();
     void PressSlot(int slot);
     void ReleaseSlot(int slot);
+    // The stick's key slots let go when mouse mode takes the stick over.
+    void ReleaseStickSlots();
 
     Model& model_;
     DeviceLink& link_;
@@ -59,9 +66,11 @@ private:
     PanelView& panel_;
     InputSynth synth_;
     SequenceRing ring_;
+    HeldKeys held_;
     std::array<uint8_t, 7> inputReport_{};
     bool xOut_ = false;
     bool yOut_ = false;
+    bool outputRan_ = false;
 };
 
 }  // namespace qv

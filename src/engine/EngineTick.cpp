@@ -18,6 +18,10 @@ void Engine::EngineTick() {
     DecodeReport();
     RebuildButtonSlots();
     ReadModeSwitch();
+    // The desktop repeats a key left down, so a tick without output lets go of what is held.
+    if (panel_.Visible() || panel_.TrayPauseCaption() != kPauseEngine) {
+        StopOutput();
+    }
     if (panel_.Visible()) {
         panel_.Refresh();
         PreviewOutputs();

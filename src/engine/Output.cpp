@@ -1,17 +1,11 @@
 #include <algorithm>
 #include <cstdlib>
+#include <span>
 
 #include "engine/Engine.h"
+#include "engine/KeyGroup.h"
 
 namespace qv {
-
-namespace {
-
-// The longest assignment that still leaves room for its terminating 0. A hand-edited profile
-// can hold longer ones or negative lengths; they are cut here rather than read past the table.
-constexpr int kLongestAssignment = kSteps - 2;
-
-}  // namespace
 
 void Engine::DetectDirections() {
     auto& dir = model_.DirActive;
@@ -61,9 +55,11 @@ int Engine::FollowHeld(int slot, bool active) {
 }
 
 void Engine::SendOutputs() {
+    outputRan_ = true;
     DetectDirections();
     auto& dir = model_.DirActive;
     if (model_.settings.chkSimMouse != 0) {
+        ReleaseStickSlots();
         MoveMouse();
     } else {
         for (int i = 0; i < kWalkSlot; ++i) {
@@ -97,6 +93,27 @@ void Engine::SendOutputs() {
     ring_.Step(synth_, DelayTimer);
 }
 
+void Engine::StopOutput() {
+    if (!outputRan_) {
+        return;
+    }
+    outputRan_ = false;
+    held_.ReleaseAll(synth_);
+    ring_.ReleasePending(synth_);
+    for (int slot = 0; slot < kAxisSlots; ++slot) {
+        model_.SlotHeld[slot] = false;
+    }
+}
+
+void Engine::ReleaseStickSlots() {
+    for (int slot = 0; slot < kWalkSlot; ++slot) {
+        if (model_.SlotHeld[slot]) {
+            model_.SlotHeld[slot] = false;
+            ReleaseSlot(slot);
+        }
+    }
+}
+
 void Engine::MoveMouse() {
     Axes& axes = model_.axes;
     if (!xOut_) {
@@ -112,32 +129,17 @@ void Engine::PressSlot(int slot) {
     const KeySteps& keys = model_.KeyMap[model_.Mode][slot];
     const ComboSteps& combo = model_.KeyMapCombo[model_.Mode][slot];
     if (keys[0] > 0) {
-        const int length = std::min<int32_t>(keys[0], kLongestAssignment);
-        for (int j = 1; j <= length; ++j) {
-            ring_.Queue(keys[j], combo[j]);
-        }
+        // A full ring drops the press whole; what is queued, pending or held stays untouched.
+        const auto length =
+            static_cast<std::size_t>(std::min<int32_t>(keys[0], kLongestAssignment));
+        ring_.Queue(std::span(keys).subspan(1, length), std::span(combo).subspan(1, length));
         return;
     }
-    for (int j = 1; j < kSteps; ++j) {
-        synth_.SendKeyDown(keys[j]);
-        if (!combo[j]) {
-            break;
-        }
-    }
+    held_.Press(slot, keys, combo, synth_);
 }
 
 void Engine::ReleaseSlot(int slot) {
-    const KeySteps& keys = model_.KeyMap[model_.Mode][slot];
-    const ComboSteps& combo = model_.KeyMapCombo[model_.Mode][slot];
-    if (keys[0] > 0) {
-        return;
-    }
-    for (int j = 1; j < kSteps; ++j) {
-        synth_.SendKeyUp(keys[j]);
-        if (!combo[j]) {
-            break;
-        }
-    }
+    held_.Release(slot, synth_);
 }
 
 }  // namespace qv

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/KeyGroup.h"
+
 namespace qv {
 
 namespace {
@@ -19,19 +21,28 @@ void SequenceRing::SetStart(int16_t index) {
     pressedLength_ = 0;
 }
 
-void SequenceRing::Queue(int32_t code, bool combo) {
-    SeqKey[SeqWrite] = code;
-    SeqCombo[SeqWrite] = combo;
-    SeqWrite = Advance(SeqWrite, 1);
+int SequenceRing::Queued() const {
+    return (SeqWrite - SeqRead + kSize) % kSize;
+}
+
+int SequenceRing::Free() const {
+    return kSize - 1 - Queued();
+}
+
+bool SequenceRing::Queue(std::span<const int32_t> codes, std::span<const bool> combos) {
+    if (static_cast<int>(codes.size()) > Free()) {
+        return false;
+    }
+    for (std::size_t j = 0; j < codes.size(); ++j) {
+        SeqKey[SeqWrite] = codes[j];
+        SeqCombo[SeqWrite] = combos[j];
+        SeqWrite = Advance(SeqWrite, 1);
+    }
+    return true;
 }
 
 int SequenceRing::HeadGroupLength() const {
-    const int queued = (SeqWrite - SeqRead + kSize) % kSize;
-    int length = 1;
-    while (length < queued && SeqCombo[Advance(SeqRead, length - 1)]) {
-        ++length;
-    }
-    return length;
+    return KeyGroupLength(Queued(), [this](int k) { return SeqCombo[Advance(SeqRead, k)]; });
 }
 
 void SequenceRing::Step(InputSynth& synth, const PrecisionTimer& delayTimer) {
@@ -40,12 +51,7 @@ void SequenceRing::Step(InputSynth& synth, const PrecisionTimer& delayTimer) {
     }
     const bool delayRunning = delayTimer.Enabled();
     if (!delayRunning && SeqReleasePending) {
-        const int length = std::min(pressedLength_, HeadGroupLength());
-        for (int k = 0; k < length; ++k) {
-            synth.SendKeyUp(SeqKey[Advance(SeqRead, k)]);
-        }
-        SeqReleasePending = false;
-        SeqRead = Advance(SeqRead, length);
+        ReleasePending(synth);
         return;
     }
     pressedLength_ = HeadGroupLength();
@@ -53,6 +59,18 @@ void SequenceRing::Step(InputSynth& synth, const PrecisionTimer& delayTimer) {
         synth.SendKeyDown(SeqKey[Advance(SeqRead, k)]);
     }
     SeqReleasePending = true;
+}
+
+void SequenceRing::ReleasePending(InputSynth& synth) {
+    if (!SeqReleasePending) {
+        return;
+    }
+    const int length = std::min(pressedLength_, HeadGroupLength());
+    for (int k = 0; k < length; ++k) {
+        synth.SendKeyUp(SeqKey[Advance(SeqRead, k)]);
+    }
+    SeqReleasePending = false;
+    SeqRead = Advance(SeqRead, length);
 }
 
 }  // namespace qv

@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
-#include "model/PrecisionTimer.h"
 #include "input/InputSynth.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 
@@ -21,13 +22,21 @@ public:
     bool SeqReleasePending = false;
 
     bool Empty() const { return SeqRead == SeqWrite; }
+    // How many more codes fit: one entry always stays free, so that a full ring never reads as
+    // empty and the writer never reaches the group at the head.
+    int Free() const;
     // Both indices on `index`: the ring empty, nothing pending.
     void SetStart(int16_t index);
-    void Queue(int32_t code, bool combo);
+    // Queues a whole sequence, or nothing when it does not fit: a sequence cut short would play
+    // keys its owner never asked for alone.
+    bool Queue(std::span<const int32_t> codes, std::span<const bool> combos);
     // Presses the head group, or releases it once the delay timer no longer runs.
     void Step(InputSynth& synth, const PrecisionTimer& delayTimer);
+    // Lets go of the head group if it is down, and moves on past it.
+    void ReleasePending(InputSynth& synth);
 
 private:
+    int Queued() const;
     // How many codes the head group holds; it never reaches past the last code queued.
     int HeadGroupLength() const;
 

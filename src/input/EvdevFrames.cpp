@@ -3,6 +3,7 @@
 #include <linux/input-event-codes.h>
 
 #include <algorithm>
+#include <array>
 
 namespace qv {
 namespace {
@@ -19,41 +20,45 @@ constexpr ButtonFlag kButtonFlags[] = {
     {kMouseMiddleDown, BTN_MIDDLE, true}, {kMouseMiddleUp, BTN_MIDDLE, false},
 };
 
-void EndFrame(std::vector<EvdevEvent>& out, EvdevDevice device) {
-    out.push_back({device, EV_SYN, SYN_REPORT, 0});
+constexpr EvdevEvent Syn(EvdevDevice device) {
+    return {device, EV_SYN, SYN_REPORT, 0};
 }
 
 }  // namespace
 
-void EvdevFrames::press(std::vector<EvdevEvent>& out, EvdevDevice device, uint16_t code,
-                        bool down) {
+EvdevFrames::EvdevFrames() {
+    heldKeys_.reserve(keys_.size());
+    heldButtons_.reserve(std::size(kButtonFlags));
+}
+
+void EvdevFrames::press(EvdevFrame& out, EvdevDevice device, uint16_t code, bool down) {
     auto& held = device == EvdevDevice::Keyboard ? heldKeys_ : heldButtons_;
     std::erase(held, code);
     if (down) {
         held.push_back(code);
     }
-    out.push_back({device, EV_KEY, code, down ? 1 : 0});
+    out.push({device, EV_KEY, code, down ? 1 : 0});
 }
 
-std::vector<EvdevEvent> EvdevFrames::translate(const InputRecord& record) {
-    std::vector<EvdevEvent> out;
+EvdevFrame EvdevFrames::translate(const InputRecord& record) {
+    EvdevFrame out;
     if (record.type == InputType::Keyboard) {
         const uint16_t key = record.wVk < keys_.size() ? keys_[record.wVk] : 0;
         if (key == 0) {
             return out;
         }
         press(out, EvdevDevice::Keyboard, key, (record.dwFlags & kKeyUp) == 0);
-        EndFrame(out, EvdevDevice::Keyboard);
+        out.push(Syn(EvdevDevice::Keyboard));
         return out;
     }
 
     constexpr auto mouse = EvdevDevice::Mouse;
     if ((record.dwFlags & kMouseMove) != 0) {
         if (record.dx != 0) {
-            out.push_back({mouse, EV_REL, REL_X, record.dx});
+            out.push({mouse, EV_REL, REL_X, record.dx});
         }
         if (record.dy != 0) {
-            out.push_back({mouse, EV_REL, REL_Y, record.dy});
+            out.push({mouse, EV_REL, REL_Y, record.dy});
         }
     }
     for (const auto& button : kButtonFlags) {
@@ -64,12 +69,12 @@ std::vector<EvdevEvent> EvdevFrames::translate(const InputRecord& record) {
     if ((record.dwFlags & kMouseWheel) != 0 && record.mouseData != 0) {
         const int32_t notches = record.mouseData / kWheelDelta;
         if (notches != 0) {
-            out.push_back({mouse, EV_REL, REL_WHEEL, notches});
+            out.push({mouse, EV_REL, REL_WHEEL, notches});
         }
-        out.push_back({mouse, EV_REL, REL_WHEEL_HI_RES, record.mouseData});
+        out.push({mouse, EV_REL, REL_WHEEL_HI_RES, record.mouseData});
     }
     if (!out.empty()) {
-        EndFrame(out, mouse);
+        out.push(Syn(mouse));
     }
     return out;
 }
@@ -84,7 +89,7 @@ std::vector<EvdevEvent> EvdevFrames::releaseAll() {
             out.push_back({device, EV_KEY, *code, 0});
         }
         held.clear();
-        EndFrame(out, device);
+        out.push_back(Syn(device));
     };
     releaseHeld(EvdevDevice::Keyboard, heldKeys_);
     releaseHeld(EvdevDevice::Mouse, heldButtons_);
@@ -101,6 +106,22 @@ std::vector<uint16_t> EvdevFrames::keyboardKeys() const {
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
+}
+
+void BatchFrames(std::span<const EvdevEvent> events,
+                 const std::function<void(EvdevDevice, std::span<const input_event>)>& write) {
+    std::array<input_event, kMostEventsPerWrite> batch{};
+    std::size_t queued = 0;
+    for (const EvdevEvent& event : events) {
+        input_event& out = batch[queued++];
+        out.type = event.type;
+        out.code = event.code;
+        out.value = event.value;
+        if (event.type == EV_SYN || queued == batch.size()) {
+            write(event.device, std::span(batch).first(queued));
+            queued = 0;
+        }
+    }
 }
 
 }  // namespace qv

@@ -7,16 +7,16 @@
 
 namespace qv {
 
-std::unique_ptr<InputSink> OpenInputSink(std::string& whyNot) {
+std::unique_ptr<InputSink> OpenInputSink(Clock& clock, std::string& whyNot) {
     const char* display = std::getenv("DISPLAY");
     return OpenInputSink("/dev/uinput", display != nullptr && *display != '\0' ? display : nullptr,
-                         whyNot);
+                         clock, whyNot);
 }
 
 std::unique_ptr<InputSink> OpenInputSink(const std::string& uinputPath, const char* display,
-                                         std::string& whyNot) {
+                                         Clock& clock, std::string& whyNot) {
     std::string uinputWhy;
-    if (auto sink = UinputSink::Create(uinputPath, uinputWhy)) {
+    if (auto sink = UinputSink::Create(uinputPath, clock, uinputWhy)) {
         return sink;
     }
     std::string xWhy = "no X display could be opened (DISPLAY is not set)";

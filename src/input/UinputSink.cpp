@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <libevdev/libevdev-uinput.h>
 #include <libevdev/libevdev.h>
+#include <linux/input.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <utility>
 
@@ -18,6 +20,9 @@ struct EvdevFree {
     void operator()(libevdev* dev) const { libevdev_free(dev); }
 };
 
+// Long enough for a reader woken by the releases to take them before the devices go.
+constexpr std::chrono::milliseconds kReadersGrace{10};
+
 std::string Describe(const std::string& path, int error) {
     return path + ": " + std::strerror(error);
 }
@@ -28,14 +33,17 @@ UinputSink::Device::~Device() {
     destroy();
 }
 
-int UinputSink::Device::create(const std::string& path, const std::string& name,
+int UinputSink::Device::create(const std::string& path, const Identity& identity,
                                const Codes& codes) {
     std::unique_ptr<libevdev, EvdevFree> dev(libevdev_new());
     if (!dev) {
         return -ENOMEM;
     }
-    libevdev_set_name(dev.get(), name.c_str());
+    libevdev_set_name(dev.get(), identity.name);
+    libevdev_set_phys(dev.get(), identity.phys);
     libevdev_set_id_bustype(dev.get(), BUS_VIRTUAL);
+    libevdev_set_id_vendor(dev.get(), kVirtualVendor);
+    libevdev_set_id_product(dev.get(), identity.product);
     for (const auto& [type, code] : codes) {
         if (libevdev_enable_event_code(dev.get(), type, code, nullptr) != 0) {
             return -EINVAL;
@@ -54,8 +62,9 @@ int UinputSink::Device::create(const std::string& path, const std::string& name,
     return 0;
 }
 
-bool UinputSink::Device::write(unsigned type, unsigned code, int value) {
-    return uinput_ != nullptr && libevdev_uinput_write_event(uinput_, type, code, value) == 0;
+bool UinputSink::Device::write(std::span<const input_event> events) {
+    const auto bytes = static_cast<ssize_t>(events.size_bytes());
+    return uinput_ != nullptr && ::write(fd_, events.data(), events.size_bytes()) == bytes;
 }
 
 void UinputSink::Device::destroy() {
@@ -69,8 +78,9 @@ void UinputSink::Device::destroy() {
     }
 }
 
-std::unique_ptr<UinputSink> UinputSink::Create(const std::string& path, std::string& whyNot) {
-    std::unique_ptr<UinputSink> sink(new UinputSink());
+std::unique_ptr<UinputSink> UinputSink::Create(const std::string& path, Clock& clock,
+                                               std::string& whyNot) {
+    std::unique_ptr<UinputSink> sink(new UinputSink(clock));
 
     Codes keyboard;
     for (uint16_t key : sink->frames_.keyboardKeys()) {
@@ -80,9 +90,11 @@ std::unique_ptr<UinputSink> UinputSink::Create(const std::string& path, std::str
         {EV_REL, REL_X},    {EV_REL, REL_Y},     {EV_REL, REL_WHEEL}, {EV_REL, REL_WHEEL_HI_RES},
         {EV_KEY, BTN_LEFT}, {EV_KEY, BTN_RIGHT}, {EV_KEY, BTN_MIDDLE}};
 
-    int rc = sink->keyboard_.create(path, "Quorvane keyboard", keyboard);
+    int rc = sink->keyboard_.create(
+        path, {"Quorvane keyboard", kVirtualKeyboardProduct, kVirtualKeyboardPhys}, keyboard);
     if (rc == 0) {
-        rc = sink->mouse_.create(path, "Quorvane mouse", mouse);
+        rc = sink->mouse_.create(path, {"Quorvane mouse", kVirtualMouseProduct, kVirtualMousePhys},
+                                 mouse);
     }
     if (rc != 0) {
         whyNot = Describe(path, -rc);
@@ -97,22 +109,15 @@ UinputSink::~UinputSink() {
 
 void UinputSink::send(const InputRecord& record) {
     if (!closed_) {
-        write(frames_.translate(record));
+        play(frames_.translate(record).events());
     }
 }
 
-void UinputSink::write(const std::vector<EvdevEvent>& events) {
-    // A refused event is lost, and so is the rest of its frame, which means nothing without it.
-    bool dropFrame = false;
-    for (const auto& event : events) {
-        Device& device = event.device == EvdevDevice::Keyboard ? keyboard_ : mouse_;
-        if (!dropFrame && !device.write(event.type, event.code, event.value)) {
-            dropFrame = true;
-        }
-        if (event.type == EV_SYN) {
-            dropFrame = false;
-        }
-    }
+// The time stamps are left to the kernel, which sets its own.
+void UinputSink::play(std::span<const EvdevEvent> events) {
+    BatchFrames(events, [this](EvdevDevice device, std::span<const input_event> batch) {
+        (device == EvdevDevice::Keyboard ? keyboard_ : mouse_).write(batch);
+    });
 }
 
 void UinputSink::close() {
@@ -120,7 +125,8 @@ void UinputSink::close() {
         return;
     }
     closed_ = true;
-    write(frames_.releaseAll());
+    play(frames_.releaseAll());
+    clock_.sleep(kReadersGrace);
     keyboard_.destroy();
     mouse_.destroy();
 }

@@ -57,7 +57,7 @@ XTestSink::~XTestSink() {
 
 void XTestSink::send(const InputRecord& record) {
     if (display_ != nullptr) {
-        play(frames_.translate(record));
+        play(frames_.translate(record).events());
     }
 }
 
@@ -83,7 +83,7 @@ void XTestSink::key(uint16_t linuxCode, bool down) {
     }
 }
 
-void XTestSink::play(const std::vector<EvdevEvent>& events) {
+void XTestSink::play(std::span<const EvdevEvent> events) {
     int dx = 0;
     int dy = 0;
     for (const auto& event : events) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
 
 private:
     explicit XTestSink(_XDisplay* display);
-    void play(const std::vector<EvdevEvent>& events);
+    void play(std::span<const EvdevEvent> events);
     void key(uint16_t linuxCode, bool down);
 
     _XDisplay* display_ = nullptr;

@@ -17,14 +17,22 @@ int16_t Calibrate(int16_t raw, AxisSample& sample, const AxisScale& axis) {
     return RoundToInt16(difference * axis.scale);
 }
 
-// A range of 0 has no scale, and limits further apart than 16 bits hold have no 16-bit range;
-// such an axis (only a hand-made profile brings one) keeps the default span so it stays usable.
+bool FitsInt16(double value) {
+    return value >= std::numeric_limits<int16_t>::min() &&
+           value <= std::numeric_limits<int16_t>::max();
+}
+
+// A range of 0 has no scale, and limits further apart than 16 bits hold have no 16-bit range,
+// nor does a minimum far above the maximum have a 16-bit centre (a saturated one would hold a
+// stick direction from the first tick). Such an axis, which only a hand-made profile brings,
+// keeps the default span so it stays usable.
 AxisScale Derive(int16_t max, int16_t min) {
     const int range = std::abs(min - max);
-    if (range == 0 || range > std::numeric_limits<int16_t>::max()) {
+    const double centre = std::nearbyint(max - range / 2.0);
+    if (range == 0 || !FitsInt16(range) || !FitsInt16(centre)) {
         return {kDefaultRange, 0, 1.0};
     }
-    return {static_cast<int16_t>(range), RoundToInt16(max - range / 2.0),
+    return {static_cast<int16_t>(range), static_cast<int16_t>(centre),
             kDefaultRange / double(range)};
 }
 

@@ -43,8 +43,10 @@ void PrecisionTimer::SetInterval(int32_t ms) {
         return;
     }
     interval_ = ms;
-    if (Enabled()) {
-        deadline_ = clock_.now() + intervalDuration();
+    // A running one-shot keeps the deadline it was armed with: a sequence whose group joins two
+    // delays of different lengths arms it with each in turn on every tick, and re-arming from
+    // now would never let it end.
+    if (Enabled() && firingMode_ == Periodic) {
         startDriver();
     }
 }

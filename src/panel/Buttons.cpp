@@ -1,37 +1,32 @@
 #include "panel/Buttons.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyle>
 
 namespace qv {
 
 SlotButton::SlotButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 void SlotButton::paintEvent(QPaintEvent*) {
-    PaintWrapped(*this);
+    PaintWrapped(*this, StandOf(*this));
 }
 
-void PaintWrapped(QPushButton& button) {
-    QStylePainter painter(&button);
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.features =
-        button.isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
-    if (button.isDown() || button.isChecked()) {
-        option.state |= QStyle::State_Sunken;
-    } else {
-        option.state |= QStyle::State_Raised;
+void PaintWrapped(QPushButton& button, ButtonStand stand) {
+    QPainter painter(&button);
+    DrawButtonFace(painter, button.rect(), button.palette().color(QPalette::Button), stand,
+                   button.isDefault());
+    const int shift = stand == ButtonStand::Raised ? 0 : kPressedShift;
+    button.style()->drawItemText(&painter,
+                                 button.rect().adjusted(2, 1, -2, -1).translated(shift, shift),
+                                 Qt::AlignCenter | Qt::TextWordWrap, button.palette(),
+                                 button.isEnabled(), button.text(), QPalette::ButtonText);
+    if (button.hasFocus()) {
+        DrawFocusFrame(painter, button.rect(), button.palette());
     }
-    if (button.isChecked()) {
-        option.state |= QStyle::State_On;
-    }
-    painter.drawControl(QStyle::CE_PushButton, option);
-    // The style shades the face; the preview's colours must show as they are, so the face
-    // inside the bevel is filled with the exact colour.
-    painter.fillRect(button.rect().adjusted(2, 2, -2, -2),
-                     button.palette().color(QPalette::Button));
-    painter.drawItemText(button.rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap,
-                         button.palette(), button.isEnabled(), button.text(), QPalette::ButtonText);
+}
+
+ButtonStand StandOf(const QPushButton& button) {
+    return button.isDown() || button.isChecked() ? ButtonStand::Pressed : ButtonStand::Raised;
 }
 
 void SetFace(QWidget* button, const QColor& colour) {

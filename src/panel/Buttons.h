@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "ui/AppLook.h"
+
 namespace qv {
 
 // A slot button: a push button whose caption, the slot's function label, wraps onto as many
@@ -16,8 +18,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Paints a push button with its caption word-wrapped and centred.
-void PaintWrapped(QPushButton& button);
+// Paints a push button standing as `stand`, with its caption word-wrapped and centred; the face
+// keeps its exact colour, since the live view shows states in it.
+void PaintWrapped(QPushButton& button, ButtonStand stand);
+
+// Pressed while held down or checked, raised otherwise.
+ButtonStand StandOf(const QPushButton& button);
 
 // Sets a button's face colour.
 void SetFace(QWidget* button, const QColor& colour);

@@ -24,7 +24,7 @@ void CheckButton::nextCheckState() {
 }
 
 void CheckButton::paintEvent(QPaintEvent*) {
-    PaintWrapped(*this);
+    PaintWrapped(*this, value_ == 2 ? ButtonStand::Grey : StandOf(*this));
 }
 
 }  // namespace qv

@@ -71,7 +71,10 @@ void Dialog1::Form_Resize() {
     }
 }
 
+// Output stops with the restore and with the pause: whatever the engine holds goes up at once,
+// since the desktop would repeat a key left down.
 void Dialog1::TrayRestore_Click() {
+    engine_.StopOutput();
     SetTrayOptionsEnabled(false);
     SetCcInterval(10);
     inTray_ = false;
@@ -85,6 +88,7 @@ void Dialog1::TrayPause_Click() {
         SetTrayPauseCaption(kResumeEngine);
         engine_.ccTimer.SetEnabled(false);
         engine_.ssTimer.SetEnabled(false);
+        engine_.StopOutput();
     } else {
         SetTrayPauseCaption(kPauseEngine);
         if (c_.chkCCTIMER->Value() == 1) {

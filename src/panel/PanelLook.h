@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QRect>
+
+#include "ui/AppLook.h"
 
 namespace qv {
 
@@ -24,15 +25,6 @@ inline QColor ColourNumber(unsigned bgr) {
 }
 
 inline const QColor kPanelColour = ColourNumber(0xA6A198);
-inline const QColor kIdleFace = ColourNumber(0xDEDDDA);
 inline const QColor kActiveFace = ColourNumber(0xC0);
-
-// Arial, which fontconfig serves with the metric-compatible Liberation Sans.
-inline QFont ArialFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace qv

@@ -1,7 +1,8 @@
 #include "panel/RunPanel.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+
+#include "app/FatalFailure.h"
 
 namespace qv {
 
@@ -21,8 +22,18 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
     return QApplication::exec();
 }
 
-void UsePanelStyle() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver) {
+    driver.OnFailure([&panel](const std::string& why) {
+        // Queued: the start that failed runs inside a handler that must finish first.
+        QMetaObject::invokeMethod(
+            &panel,
+            [&panel, why] {
+                TellFatalFailure("the engine's timer can't be started (" + why + ")");
+                panel.TrayExit_Click();
+                QCoreApplication::exit(1);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include "app/TerminationSignals.h"
 #include "panel/Dialog1.h"
+#include "timer/TimerFdDriver.h"
 
 namespace qv {
 
@@ -10,7 +11,8 @@ namespace qv {
 // step failed.
 int RunPanel(Dialog1& panel, TerminationSignals& terminations);
 
-// The look the panel is drawn for, whatever the desktop's theme.
-void UsePanelStyle();
+// A high-precision timer that fails to start would leave an engine that never ticks: the
+// program then says why and ends as the tray's "Exit" does, with exit status 1.
+void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver);
 
 }  // namespace qv

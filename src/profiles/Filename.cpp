@@ -42,6 +42,10 @@ Filename::Filename(QWidget* parent)
     connect(listConfigFiles_, &QListWidget::itemSelectionChanged, this,
             &Filename::listConfigFiles_Click);
     connect(listConfigFiles_, &QListWidget::itemClicked, this, &Filename::listConfigFiles_Click);
+    connect(listConfigFiles_, &QListWidget::itemDoubleClicked, this, [this] {
+        listConfigFiles_Click();
+        OKButton_Click();
+    });
     connect(OKButton_, &QPushButton::clicked, this, &Filename::OKButton_Click);
     connect(CancelButton_, &QPushButton::clicked, this, &Filename::CancelButton_Click);
 }
@@ -66,9 +70,24 @@ QString Filename::PopUp(const QString& strMode) {
         txtFilename_->setText(*nextAnswer_);
         nextAnswer_.reset();
     } else {
+        PlaceFocus();
         exec();
     }
     return txtFilename_->text();
+}
+
+// The dialog is reused, and the focus a load left in the list must not follow into a save: keys
+// typed there would pick a listed profile by its first letters and Enter would overwrite it.
+void Filename::PlaceFocus() {
+    if (txtFilename_->isEnabled()) {
+        txtFilename_->setFocus();
+        txtFilename_->selectAll();
+        return;
+    }
+    listConfigFiles_->setFocus();
+    if (listConfigFiles_->count() > 0) {
+        listConfigFiles_->setCurrentRow(0);
+    }
 }
 
 // Esc and the title-bar close button end the dialog as Cancel does.

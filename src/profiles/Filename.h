@@ -26,7 +26,8 @@ public:
     QString ListFolder() const;
 
     // Shows the dialog modally with `strMode` ("Load" or "Save") on OK; answers the name without
-    // folder, or "" when nothing was chosen (Cancel, Esc, the title-bar close button).
+    // folder, or "" when nothing was chosen (Cancel, Esc, the title-bar close button). A double
+    // click on a listed file chooses it as OK does.
     QString PopUp(const QString& strMode);
 
     QListWidget* listConfigFiles() const { return listConfigFiles_; }
@@ -49,6 +50,9 @@ private:
     void CancelButton_Click();
     void txtFilename_GotFocus();
     void RereadFolder();
+    // A save opens typing into the name, its text selected whole; a load opens on the list with
+    // its first file chosen, so Enter loads at once.
+    void PlaceFocus();
 
     QListWidget* listConfigFiles_ = nullptr;
     QLineEdit* txtFilename_ = nullptr;

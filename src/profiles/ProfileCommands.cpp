@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "profiles/Filename.h"
@@ -21,6 +22,22 @@ std::filesystem::path LocalPath(const QString& path) {
 
 QString FromLocal(const std::string& text) {
     return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+constexpr const char* kDefaultName = "Default.qv1";
+
+// Which of several look-alikes was meant can't be guessed, so none is loaded; stderr says why,
+// since a start-up has no window to say it in yet.
+void TellAmbiguousDefault(const std::vector<std::string>& found) {
+    if (found.size() < 2) {
+        return;
+    }
+    std::cerr << "Quorvane: no \"" << kDefaultName << "\" to load, and several profiles differ "
+              << "from it only in case, so none was loaded:";
+    for (const std::string& name : found) {
+        std::cerr << " \"" << name << "\"";
+    }
+    std::cerr << std::endl;
 }
 
 }  // namespace
@@ -46,7 +63,7 @@ void ProfileCommands::menLoad_Click() {
     const bool startUp = LoadDefaultProfile;
     QString name;
     if (LoadDefaultProfile) {
-        name = QStringLiteral("Default.qv1");
+        name = QString::fromLatin1(kDefaultName);
         LoadDefaultProfile = false;
     } else {
         name = dialog_.PopUp(QStringLiteral("Load"));
@@ -54,10 +71,17 @@ void ProfileCommands::menLoad_Click() {
     if (IsNoChoice(name.toStdString())) {
         return;
     }
-    const QString path = folder + QStringLiteral("/") + name;
+    QString path = folder + QStringLiteral("/") + name;
     std::error_code error;
     if (startUp && !std::filesystem::exists(LocalPath(path), error)) {
-        return;  // a first run: no profile yet, the built-in defaults stand
+        // A first run has no profile yet, and the built-in defaults stand. But file names here
+        // tell case apart, and a user who saved "default" means this one.
+        const std::vector<std::string> found = NamesIgnoringCase(LocalPath(folder), kDefaultName);
+        if (found.size() != 1) {
+            TellAmbiguousDefault(found);
+            return;
+        }
+        path = folder + QStringLiteral("/") + FromLocal(found.front());
     }
     const ProfileReadResult read = ReadProfileFile(LocalPath(path));
     if (!read.profile) {
@@ -85,14 +109,8 @@ void ProfileCommands::menSave_Click() {
                              .arg(name));
         return;
     }
-    const QString path = folder + QStringLiteral("/") + name;
-    if (FileExists(LocalPath(path)) &&
-        MessageBox::show(parent_, QStringLiteral("File Overwrite"),
-                         QStringLiteral("Are you sure you want to overwrite the existing file?"),
-                         QMessageBox::Yes | QMessageBox::No,
-                         QMessageBox::Yes) != QMessageBox::Yes) {
-        return;
-    }
+    // The question comes last, once the profile is known to be whole and on disk: a yes must
+    // never be followed by a refusal that leaves the user wondering what was kept.
     const ProfileWriteResult written = WriteProfile(model_, settings_);
     if (written.error) {
         MessageBox::show(parent_, title,
@@ -101,12 +119,18 @@ void ProfileCommands::menSave_Click() {
                              .arg(QString::fromStdString(written.error->Message())));
         return;
     }
-    const std::optional<std::string> failure =
-        SaveProfileFile(LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes);
+    const auto mayReplace = [this] {
+        return MessageBox::show(
+                   parent_, QStringLiteral("File Overwrite"),
+                   QStringLiteral("Are you sure you want to overwrite the existing file?"),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    const std::optional<std::string> failure = SaveProfileFile(
+        LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes, {}, mayReplace);
     if (failure) {
         MessageBox::show(parent_, title,
                          QStringLiteral("The profile \"%1\" can't be saved:\r%2")
-                             .arg(path, FromLocal(*failure)));
+                             .arg(folder + QStringLiteral("/") + name, FromLocal(*failure)));
     }
 }
 

@@ -26,7 +26,9 @@ public:
     void menSave_Click();
 
     // True makes the next menLoad_Click load "Default.qv1" without the dialog; that call clears
-    // it. A missing default profile leaves the tables as they are, without a message.
+    // it. When "Default.qv1" is missing, the one file whose name matches it but for case stands
+    // in; with none the tables stay as they are, without a message, and with several as well,
+    // with a line on stderr naming them.
     bool LoadDefaultProfile = false;
 
     const QString& Folder() const { return folder_; }

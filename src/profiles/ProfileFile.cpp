@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -62,6 +63,15 @@ std::optional<std::string> FillTemporary(int fd, const fs::path& target, std::st
     return std::nullopt;
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
 void SyncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -73,7 +83,8 @@ void SyncFolder(const fs::path& folder) {
 }  // namespace
 
 std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::string& name,
-                                           std::string_view bytes, const WriteFunction& write) {
+                                           std::string_view bytes, const WriteFunction& write,
+                                           const ReplaceQuestion& mayReplace) {
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
@@ -89,6 +100,10 @@ std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::st
     std::optional<std::string> failure = FillTemporary(fd, target, bytes, write);
     if (::close(fd) != 0 && !failure) {
         failure = ErrnoText();
+    }
+    if (!failure && mayReplace && FileExists(target) && !mayReplace()) {
+        ::unlink(temporary.c_str());
+        return std::nullopt;
     }
     if (!failure && ::rename(temporary.c_str(), target.c_str()) != 0) {
         failure = ErrnoText();
@@ -107,18 +122,28 @@ bool FileExists(const fs::path& path) {
     return !error && fs::exists(status) && !fs::is_directory(status);
 }
 
+std::vector<std::string> NamesIgnoringCase(const fs::path& folder, const std::string& name) {
+    std::vector<std::string> found;
+    const std::string wanted = AsciiLower(name);
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string candidate = entry->path().filename().string();
+        if (AsciiLower(candidate) == wanted && FileExists(entry->path())) {
+            found.push_back(candidate);
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 bool IsNoChoice(const std::string& name) {
     return name.empty() || name.back() == '/' || name.back() == '\\';
 }
 
 std::string SaveFileName(const std::string& name) {
-    std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    for (char& c : ending) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return ending == ".qv1" ? name : name + ".qv1";
+    const std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
+    return AsciiLower(ending) == ".qv1" ? name : name + ".qv1";
 }
 
 bool HasWildcard(const std::string& name) {

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 
 namespace qv {
@@ -19,11 +18,16 @@ timespec ToTimespec(Clock::Duration duration) {
     return {static_cast<time_t>(seconds.count()), static_cast<long>((duration - seconds).count())};
 }
 
+std::string Reason(const char* call) {
+    return std::string(call) + ": " + std::strerror(errno);
+}
+
 }  // namespace
 
 TimerFdDriver::TimerFdDriver() : fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
     if (fd_ < 0) {
-        throw std::runtime_error(std::string("timerfd_create: ") + std::strerror(errno));
+        failure_ = Reason("timerfd_create");
+        return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     notifier_->setEnabled(false);
@@ -32,18 +36,31 @@ TimerFdDriver::TimerFdDriver() : fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOC
 
 TimerFdDriver::~TimerFdDriver() {
     notifier_.reset();
-    close(fd_);
+    if (fd_ >= 0) {
+        close(fd_);
+    }
 }
 
 void TimerFdDriver::start(Clock::Duration period, std::function<void()> fire) {
     fire_ = std::move(fire);
     const timespec interval = ToTimespec(period);
     const itimerspec spec{interval, interval};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    if (fd_ < 0 || timerfd_settime(fd_, 0, &spec, nullptr) != 0) {
+        const std::string reason = fd_ < 0 ? failure_ : Reason("timerfd_settime");
+        stop();
+        if (onFailure_) {
+            onFailure_(reason);
+        }
+        return;
+    }
     notifier_->setEnabled(true);
 }
 
+// Without its notifier the timer sends nothing, whatever the disarm answers.
 void TimerFdDriver::stop() {
+    if (fd_ < 0) {
+        return;
+    }
     const itimerspec off{};
     timerfd_settime(fd_, 0, &off, nullptr);
     notifier_->setEnabled(false);

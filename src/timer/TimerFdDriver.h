@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include <QSocketNotifier>
 
@@ -19,6 +20,14 @@ public:
     TimerFdDriver(const TimerFdDriver&) = delete;
     TimerFdDriver& operator=(const TimerFdDriver&) = delete;
 
+    // Why the timer could not be made, or empty when it was; such a driver never fires.
+    const std::string& Failure() const { return failure_; }
+    // Called with the reason when a start fails: an engine whose timer never fires would look
+    // alive and send nothing.
+    void OnFailure(std::function<void(const std::string&)> handler) {
+        onFailure_ = std::move(handler);
+    }
+
     void start(Clock::Duration period, std::function<void()> fire) override;
     void stop() override;
 
@@ -28,6 +37,8 @@ private:
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> fire_;
+    std::function<void(const std::string&)> onFailure_;
+    std::string failure_;
 };
 
 }  // namespace qv

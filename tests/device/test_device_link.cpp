@@ -70,21 +70,54 @@ TEST(FindTheHid, WithoutAControllerLeavesNothingOpen) {
 TEST(ReadDeviceReport, KeepsTheLastReportUntilANewOneArrives) {
     test::ScriptedHid hid;
     test::ScriptedInterface& controller = hid.addController();
-    controller.reportOnRead = {{1, {1, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16}},
-                               {3, {1, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26}}};
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
 
-    EXPECT_EQ(link.ReportBuffer(), Report{});
     link.ReadDeviceReport();
     EXPECT_EQ(link.ReportBuffer(), Report{});
+    controller.waiting = {{1, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16}};
     link.ReadDeviceReport();
     EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0}));
     link.ReadDeviceReport();
     EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0}));
+}
+
+TEST(ReadDeviceReport, TakesEveryWaitingReportAndKeepsTheNewest) {
+    test::ScriptedHid hid;
+    test::ScriptedInterface& controller = hid.addController();
+    DeviceLink link(hid);
+    ASSERT_TRUE(link.FindTheHid());
+
+    // A button pressed and let go again behind a backlog: the release is what counts now.
+    controller.waiting = {{1, 0, 0, 0, 0, 0x00, 0x10},
+                          {1, 0, 0, 0, 0, 0x01, 0x10},
+                          {1, 0, 0, 0, 0, 0x00, 0x10},
+                          {1, 0x21, 0x22, 0x23, 0x24, 0x00, 0x10}};
     link.ReadDeviceReport();
-    EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0}));
-    EXPECT_EQ(controller.reads, 4);
+    EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x21, 0x22, 0x23, 0x24, 0, 0x10, 0}));
+    EXPECT_TRUE(controller.waiting.empty());
+    EXPECT_EQ(controller.reads, 5) << "four reports, then the read that found none";
+
+    // A short report behind a long one leaves nothing of the long one in the buffer.
+    controller.waiting = {{1, 9, 9, 9, 9, 9, 9}, {1, 0x31}};
+    link.ReadDeviceReport();
+    EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x31, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(ReadDeviceReport, AnEndlessStreamCannotHoldTheTick) {
+    test::ScriptedHid hid;
+    test::ScriptedInterface& controller = hid.addController();
+    for (int i = 0; i < kMostReportsPerRead + 10; ++i) {
+        controller.waiting.push_back({1, static_cast<uint8_t>(i)});
+    }
+    DeviceLink link(hid);
+    ASSERT_TRUE(link.FindTheHid());
+
+    link.ReadDeviceReport();
+    EXPECT_EQ(controller.reads, kMostReportsPerRead);
+    EXPECT_EQ(link.ReportBuffer()[1], kMostReportsPerRead - 1);
+    link.ReadDeviceReport();
+    EXPECT_EQ(link.ReportBuffer()[1], kMostReportsPerRead + 9);
 }
 
 TEST(ReadDeviceReport, TakesWholeReportsOfAnyLengthButKeepsOnlyEightBytes) {
@@ -95,17 +128,13 @@ TEST(ReadDeviceReport, TakesWholeReportsOfAnyLengthButKeepsOnlyEightBytes) {
     for (std::size_t i = 0; i < longReport.size(); ++i) {
         longReport[i] = static_cast<uint8_t>(0xA0 + i);
     }
-    controller.waiting = {longReport, {1, 0x31, 0x32}};
+    controller.waiting = {longReport};
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
 
     link.ReadDeviceReport();
     EXPECT_GE(controller.lastReadSize, 64u);
     EXPECT_THAT(link.ReportBuffer(), ElementsAreArray(longReport.begin(), longReport.begin() + 8));
-
-    // A short report leaves nothing of the longer one behind it.
-    link.ReadDeviceReport();
-    EXPECT_EQ(link.ReportBuffer(), (Report{1, 0x31, 0x32, 0, 0, 0, 0, 0}));
 }
 
 TEST(ReadDeviceReport, ReadsAnEightByteReportWhenTheDeviceDeclaresLess) {
@@ -124,14 +153,14 @@ TEST(ReadDeviceReport, ReadsAnEightByteReportWhenTheDeviceDeclaresLess) {
 TEST(ReadDeviceReport, ADeviceThatHasGoneReadsAsAllReleased) {
     test::ScriptedHid hid;
     test::ScriptedInterface& controller = hid.addController();
-    controller.reportOnRead = {{0, {1, 0xFF, 0x03, 0x00, 0x00, 0x3F, 0x1F}}};
-    controller.goneFromRead = 1;
-    controller.waiting = {{1, 9, 9, 9, 9, 9, 9}};
+    controller.waiting = {{1, 0xFF, 0x03, 0x00, 0x00, 0x3F, 0x1F}};
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
 
     link.ReadDeviceReport();
     EXPECT_EQ(link.ReportBuffer(), (Report{1, 0xFF, 0x03, 0x00, 0x00, 0x3F, 0x1F, 0}));
+    controller.gone = true;
+    controller.waiting = {{1, 9, 9, 9, 9, 9, 9}};
     link.ReadDeviceReport();
     EXPECT_EQ(link.ReportBuffer(), Report{});
     link.ReadDeviceReport();

@@ -68,8 +68,8 @@ TEST(Output, MouseModeMovesThePointerWithEitherTimersDivisor) {
 
     h.model.settings.chkSimMouse = 1;
     h.tick({.x = 300, .y = 50, .turn = 500});
-    EXPECT_EQ(h.takeEvents(), (Log{"move 8 0", "-A0"}))
-        << "7.5 goes to 8, Y inside the dead zone is zeroed, the walk lets go, no twist key";
+    EXPECT_EQ(h.takeEvents(), (Log{"-44", "move 8 0", "-A0"}))
+        << "the stick's keys let go, 7.5 goes to 8, Y inside the dead zone is zeroed, no twist key";
     EXPECT_EQ(h.model.axes.AxisY, 0);
 
     h.model.settings.chkCCTIMER = 1;
@@ -84,36 +84,80 @@ TEST(Output, MouseModeMovesThePointerWithEitherTimersDivisor) {
 
     h.model.settings.chkSimMouse = 0;
     h.model.settings.chkMovement = 1;
-    h.tick({});
-    EXPECT_EQ(h.takeEvents(), (Log{"-44"})) << "the right key stayed held through mouse mode";
+    h.tick({.x = 300});
+    EXPECT_EQ(h.takeEvents(), (Log{"+44"})) << "a direction still held goes down afresh";
 }
 
-TEST(Output, ReleaseFollowsTheModeOfTheRelease) {
+TEST(Output, ReleaseLetsGoOfWhatThePressSentWhateverTheModeBecame) {
     EngineHarness h;
+    h.assign(0, 7, 0, {0xA2, 0x43}, {true, false});
     h.assign(1, 7, 0, {0x41});
+    h.assign(1, 8, 2, {0x42, 0x43});
+    h.assign(2, 8, 0, {0x44});
     h.tick({.buttons = kButton1, .mode = 0});
-    EXPECT_EQ(h.takeEvents(), (Log{"+31"}));
+    EXPECT_EQ(h.takeEvents(), (Log{"+A2", "+43"}));
     h.tick({.mode = 1});
-    EXPECT_EQ(h.takeEvents(), (Log{"-41"}));
+    EXPECT_EQ(h.takeEvents(), (Log{"-A2", "-43"}));
+
+    h.tick({.buttons = kButton2, .mode = 1});
+    h.tick({.mode = 2});
+    h.tick({.mode = 2});
+    h.tick({.mode = 2});
+    EXPECT_EQ(h.takeEvents(), (Log{"+42", "-42", "+43", "-43"}))
+        << "a slot pressed as a sequence lets go of nothing, not mode 2's key";
 }
 
-TEST(Output, ShiftLetGoFirstPressesTheButtonBeforeReleasingTheShiftedSlot) {
-    EngineHarness h;
-    h.tick({.buttons = kButton1, .byte6 = kShift1});
-    EXPECT_EQ(h.takeEvents(), (Log{"+61"}));
-    h.tick({.buttons = kButton1});
-    EXPECT_EQ(h.takeEvents(), (Log{"+31", "-61"}));
+// Restored, paused (ticks may still run), and the pause item itself: each stops the output.
+TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
+    struct Stop {
+        const char* name;
+        void (*apply)(EngineHarness&);
+        Log resumed;
+    };
+    const Stop stops[] = {
+        {"restored", [](EngineHarness& h) { h.panel.visible = true; }, {}},
+        {"paused", [](EngineHarness& h) { h.panel.caption = kResumeEngine; }, {"+44", "-44"}},
+        {"pause item",
+         [](EngineHarness& h) {
+             h.panel.caption = kResumeEngine;
+             h.engine.StopOutput();
+         },
+         {"+44", "-44"}},
+    };
+    for (const Stop& stop : stops) {
+        EngineHarness h;
+        h.assign(0, 7, 0, {0xA0, 0x01}, {true, false});
+        h.assign(0, 8, 2, {0x42, 140}, {true, false});
+        h.tick({.x = 300, .buttons = kButton1 | kButton2});
+        EXPECT_EQ(h.takeEvents(), (Log{"+44", "+A0", "mouse 2", "+42"})) << stop.name;
+
+        stop.apply(h);
+        h.tick({.x = 300, .buttons = kButton1 | kButton2});
+        h.tick({.x = 300, .buttons = kButton1 | kButton2});
+        EXPECT_EQ(h.takeEvents(), (Log{"-44", "-A0", "mouse 4", "-42"}))
+            << stop.name << ": slots in order, then the ring's group, each once";
+
+        h.panel.visible = false;
+        h.panel.caption = kPauseEngine;
+        h.tick({.x = 300, .buttons = kButton1 | kButton2});
+        h.tick({});
+        EXPECT_EQ(h.takeEvents(), stop.resumed)
+            << stop.name << ": the buttons release nothing, the ring went on past its group";
+        EXPECT_TRUE(h.engine.Ring().Empty());
+    }
 }
 
-TEST(Output, WhatChangedWhileShownGetsOnlyItsRelease) {
+TEST(Output, WhatWentDownWhileShownSendsNothingWhenHidden) {
     EngineHarness h;
     h.panel.visible = true;
     h.tick({.x = 300, .buttons = kButton1});
     h.panel.visible = false;
     h.tick({.x = 300, .buttons = kButton1});
-    EXPECT_TRUE(h.takeEvents().empty());
     h.tick({});
-    EXPECT_EQ(h.takeEvents(), (Log{"-44", "-31"}));
+    EXPECT_TRUE(h.takeEvents().empty())
+        << "neither its press nor a release of what never went down";
+    h.tick({.x = 300, .buttons = kButton1});
+    EXPECT_EQ(h.takeEvents(), (Log{"+44", "+31"}));
 }
 
 TEST(Output, AssignmentsBeyondTheTablesLimitsStayInsideIt) {
@@ -122,9 +166,9 @@ TEST(Output, AssignmentsBeyondTheTablesLimitsStayInsideIt) {
     h.model.KeyMap[0][7][0] = 0;
     h.model.KeyMapCombo[0][7].fill(true);
     h.tick({.buttons = kButton1});
-    EXPECT_EQ(h.sink.keyDowns().size(), 300u) << "a chain stops at the last step";
+    EXPECT_EQ(h.sink.keyDowns().size(), 299u) << "a chain stops before the last step";
     h.tick({});
-    EXPECT_EQ(h.sink.keyUps().size(), 300u);
+    EXPECT_EQ(h.sink.keyUps().size(), 299u);
     h.sink.clear();
 
     h.assign(0, 8, -3, {0x42});

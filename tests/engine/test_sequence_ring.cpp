@@ -112,5 +112,51 @@ TEST(SequenceRing, GroupsNeverReachPastWhatWasQueued) {
     EXPECT_EQ(h.engine.Ring().SeqWrite - before, 299) << "a length beyond the table is cut";
 }
 
+TEST(SequenceRing, AFullRingDropsPressesAndKeepsTheGroupThatIsDown) {
+    EngineHarness h;
+    // Left Shift joined to a one-second delay: it stays down while the ring fills behind it.
+    h.assign(0, 7, 2, {0xA0, 136}, {true, false});
+    h.assign(0, 8, 299, std::vector<int32_t>(299, 0x42));
+    h.tick({.buttons = kButton1});
+    EXPECT_EQ(h.takeEvents(), (Log{"+A0"}));
+    for (int press = 0; press < 40; ++press) {
+        h.tick({.buttons = kButton2});
+        h.tick({});
+    }
+    const SequenceRing& ring = h.engine.Ring();
+    EXPECT_EQ(ring.Free(), 9998 - 33 * 299) << "33 presses fit, the later ones were dropped";
+    EXPECT_EQ(ring.SeqKey[ring.SeqRead], 0xA0);
+
+    while (h.engine.DelayTimer.Enabled()) {
+        h.tick();
+    }
+    h.tick();
+    EXPECT_EQ(h.takeEvents().back(), "-A0") << "the group that was down comes up";
+    while (!ring.Empty()) {
+        h.tick();
+    }
+    const std::vector<uint16_t> downs = h.sink.keyDowns();
+    EXPECT_EQ(downs, std::vector<uint16_t>(33 * 299, 0x42));
+    EXPECT_EQ(h.sink.keyUps(), downs);
+}
+
+TEST(SequenceRing, AGroupJoiningTwoDelaysEndsWithTheFirstAtFreq5) {
+    EngineHarness h;
+    h.assign(0, 7, 3, {139, 140, 0x41}, {true, false, false});
+    const auto tick5 = [&h] {
+        h.engine.EngineTick();
+        h.clock.advance(std::chrono::milliseconds(5));
+    };
+    h.hid.present.front().waiting.push_back(EncodeReport({.buttons = kButton1}));
+    tick5();
+    int ticks = 0;
+    while (h.sink.records.empty() && ticks < 1000) {
+        tick5();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 51) << "250 ms hold the ring, one tick releases the delays";
+    EXPECT_EQ(h.takeEvents(), (Log{"+41"}));
+}
+
 }  // namespace
 }  // namespace qv::test

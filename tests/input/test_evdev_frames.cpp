@@ -3,7 +3,9 @@
 #include <linux/input-event-codes.h>
 
 #include <algorithm>
+#include <array>
 #include <ostream>
+#include <span>
 #include <vector>
 
 #include "input/EvdevFrames.h"
@@ -30,52 +32,58 @@ InputRecord Mouse(uint32_t flags, int32_t mouseData = 0, int32_t dx = 0, int32_t
     return {InputType::Mouse, 0, 0, flags, dx, dy, mouseData};
 }
 
+Events Translate(EvdevFrames& frames, const InputRecord& record) {
+    const EvdevFrame frame = frames.translate(record);
+    return {frame.begin(), frame.end()};
+}
+
 EvdevEvent Syn(EvdevDevice device) {
     return {device, EV_SYN, SYN_REPORT, 0};
 }
 
 TEST(EvdevFrames, KeysGoOutOnTheKeyboardOneFrameEach) {
     EvdevFrames frames;
-    EXPECT_EQ(frames.translate(Key(0x41)), (Events{{kKeyboard, EV_KEY, KEY_A, 1}, Syn(kKeyboard)}));
-    EXPECT_EQ(frames.translate(Key(0x25, true) /* extended flag plays no part */),
+    EXPECT_EQ(Translate(frames, Key(0x41)),
+              (Events{{kKeyboard, EV_KEY, KEY_A, 1}, Syn(kKeyboard)}));
+    EXPECT_EQ(Translate(frames, Key(0x25, true) /* extended flag plays no part */),
               (Events{{kKeyboard, EV_KEY, KEY_LEFT, 0}, Syn(kKeyboard)}));
-    EXPECT_TRUE(frames.translate(Key(0x03)).empty()) << "a code with no Linux key sends nothing";
-    EXPECT_TRUE(frames.translate(Key(0x100)).empty());
+    EXPECT_TRUE(Translate(frames, Key(0x03)).empty()) << "a code with no Linux key sends nothing";
+    EXPECT_TRUE(Translate(frames, Key(0x100)).empty());
 }
 
 TEST(EvdevFrames, ButtonsWheelAndMotionGoOutOnTheMouse) {
     EvdevFrames frames;
-    EXPECT_EQ(frames.translate(Mouse(kMouseLeftDown)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseLeftDown)),
               (Events{{kMouse, EV_KEY, BTN_LEFT, 1}, Syn(kMouse)}));
-    EXPECT_EQ(frames.translate(Mouse(kMouseRightUp)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseRightUp)),
               (Events{{kMouse, EV_KEY, BTN_RIGHT, 0}, Syn(kMouse)}));
-    EXPECT_EQ(frames.translate(Mouse(kMouseMiddleDown)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseMiddleDown)),
               (Events{{kMouse, EV_KEY, BTN_MIDDLE, 1}, Syn(kMouse)}));
     EXPECT_EQ(
-        frames.translate(Mouse(kMouseWheel, 120)),
+        Translate(frames, Mouse(kMouseWheel, 120)),
         (Events{
             {kMouse, EV_REL, REL_WHEEL, 1}, {kMouse, EV_REL, REL_WHEEL_HI_RES, 120}, Syn(kMouse)}));
-    EXPECT_EQ(frames.translate(Mouse(kMouseWheel, -120)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseWheel, -120)),
               (Events{{kMouse, EV_REL, REL_WHEEL, -1},
                       {kMouse, EV_REL, REL_WHEEL_HI_RES, -120},
                       Syn(kMouse)}));
-    EXPECT_EQ(frames.translate(Mouse(kMouseMove, 0, 5, -3)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseMove, 0, 5, -3)),
               (Events{{kMouse, EV_REL, REL_X, 5}, {kMouse, EV_REL, REL_Y, -3}, Syn(kMouse)}));
-    EXPECT_EQ(frames.translate(Mouse(kMouseMove, 0, 0, 4)),
+    EXPECT_EQ(Translate(frames, Mouse(kMouseMove, 0, 0, 4)),
               (Events{{kMouse, EV_REL, REL_Y, 4}, Syn(kMouse)}));
-    EXPECT_TRUE(frames.translate(Mouse(kMouseMove)).empty());
+    EXPECT_TRUE(Translate(frames, Mouse(kMouseMove)).empty());
 }
 
 TEST(EvdevFrames, ReleaseAllLetsGoOfExactlyWhatIsStillDown) {
     EvdevFrames frames;
-    frames.translate(Key(0xA0));
-    frames.translate(Key(0x41));
-    frames.translate(Key(0x41));
-    frames.translate(Key(0x42));
-    frames.translate(Key(0x41, true));
-    frames.translate(Mouse(kMouseLeftDown));
-    frames.translate(Mouse(kMouseRightDown));
-    frames.translate(Mouse(kMouseRightUp));
+    Translate(frames, Key(0xA0));
+    Translate(frames, Key(0x41));
+    Translate(frames, Key(0x41));
+    Translate(frames, Key(0x42));
+    Translate(frames, Key(0x41, true));
+    Translate(frames, Mouse(kMouseLeftDown));
+    Translate(frames, Mouse(kMouseRightDown));
+    Translate(frames, Mouse(kMouseRightUp));
 
     EXPECT_EQ(frames.releaseAll(), (Events{{kKeyboard, EV_KEY, KEY_B, 0},
                                            {kKeyboard, EV_KEY, KEY_LEFTSHIFT, 0},
@@ -83,6 +91,58 @@ TEST(EvdevFrames, ReleaseAllLetsGoOfExactlyWhatIsStillDown) {
                                            {kMouse, EV_KEY, BTN_LEFT, 0},
                                            Syn(kMouse)}));
     EXPECT_TRUE(frames.releaseAll().empty());
+}
+
+TEST(EvdevFrames, ARecordWithEveryFlagFitsItsFrame) {
+    EvdevFrames frames;
+    const uint32_t every = kMouseMove | kMouseLeftDown | kMouseLeftUp | kMouseRightDown |
+                           kMouseRightUp | kMouseMiddleDown | kMouseMiddleUp | kMouseWheel;
+    const Events events = Translate(frames, Mouse(every, 240, 1, 1));
+    EXPECT_EQ(events.size(), EvdevFrame::kCapacity);
+    EXPECT_EQ(events.back(), Syn(kMouse));
+}
+
+// What each write hands the kernel: the device and the events' type, code and value.
+struct Write {
+    EvdevDevice device;
+    std::vector<std::array<int, 3>> events;
+    bool operator==(const Write&) const = default;
+};
+
+std::vector<Write> Batches(const Events& events) {
+    std::vector<Write> writes;
+    BatchFrames(events, [&](EvdevDevice device, std::span<const input_event> batch) {
+        Write write{device, {}};
+        for (const input_event& e : batch) {
+            write.events.push_back({e.type, e.code, e.value});
+        }
+        writes.push_back(write);
+    });
+    return writes;
+}
+
+TEST(BatchFrames, EachDevicesFrameIsOneWrite) {
+    EvdevFrames frames;
+    EXPECT_EQ(Batches(Translate(frames, Mouse(kMouseMove, 0, 5, -3))),
+              (std::vector<Write>{
+                  {kMouse, {{EV_REL, REL_X, 5}, {EV_REL, REL_Y, -3}, {EV_SYN, SYN_REPORT, 0}}}}));
+
+    Translate(frames, Key(0x41));
+    Translate(frames, Mouse(kMouseLeftDown));
+    EXPECT_EQ(Batches(frames.releaseAll()),
+              (std::vector<Write>{{kKeyboard, {{EV_KEY, KEY_A, 0}, {EV_SYN, SYN_REPORT, 0}}},
+                                  {kMouse, {{EV_KEY, BTN_LEFT, 0}, {EV_SYN, SYN_REPORT, 0}}}}));
+
+    // Every key of the keyboard let go at once: a frame longer than one write can take.
+    for (uint16_t vk = 0; vk < 256; ++vk) {
+        Translate(frames, Key(vk));
+    }
+    const std::vector<Write> writes = Batches(frames.releaseAll());
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[0].events.size(), kMostEventsPerWrite);
+    EXPECT_EQ(writes[1].events.size(), kMostEventsPerWrite);
+    EXPECT_EQ(writes[0].events.size() + writes[1].events.size() + writes[2].events.size(),
+              EvdevFrames().keyboardKeys().size() + 1);
 }
 
 TEST(EvdevFrames, TheKeyboardDeclaresEachMappedKeyOnce) {

@@ -138,6 +138,14 @@ TEST(Calibration, UnusableLimitsKeepTheDefaultSpan) {
     EXPECT_EQ(axes.Turn().range, 32767);
     EXPECT_EQ(axes.DecodeX(0xFF, 0b01), 511);
     EXPECT_EQ(axes.DecodeY(0x00, 8), -511);
+
+    // A minimum far above the maximum: the range fits but the centre (-46000) does not, and a
+    // saturated one would hold the stick hard over from the first tick.
+    axes.Limits = {-30000, 2000, 512, -512, 512, -512};
+    axes.ApplyCalibration();
+    EXPECT_EQ(axes.X().range, 1024);
+    EXPECT_EQ(axes.X().centre, 0);
+    EXPECT_EQ(axes.DecodeX(0xFF, 0b11), 0);
 }
 
 TEST(Calibration, ResultsBeyondSixteenBitsSaturate) {

@@ -58,17 +58,24 @@ TEST(OneShot, ArmingAgainWithTheSameIntervalKeepsTheExpiry) {
     EXPECT_TRUE(delay.Enabled()) << "an expired one-shot arms anew";
 }
 
-TEST(OneShot, ArmingWithAnotherIntervalRestartsIt) {
+TEST(OneShot, ArmingWithAnotherIntervalKeepsTheEarlierDeadline) {
     test::FakeClock clock;
     PrecisionTimer delay(clock);
     delay.SetFiringMode(PrecisionTimer::OneShot);
-    delay.SetInterval(1000);
-    delay.SetEnabled(true);
-    clock.advance(900ms);
     delay.SetInterval(250);
     delay.SetEnabled(true);
-    clock.advance(249ms);
+    for (int tick = 0; tick < 49; ++tick) {
+        clock.advance(5ms);
+        delay.SetInterval(tick % 2 == 0 ? 100 : 250);
+        delay.SetEnabled(true);
+    }
     EXPECT_TRUE(delay.Enabled());
+    clock.advance(5ms);
+    EXPECT_FALSE(delay.Enabled());
+    delay.SetInterval(100);
+    delay.SetEnabled(true);
+    clock.advance(99ms);
+    EXPECT_TRUE(delay.Enabled()) << "once expired it arms with its new interval";
     clock.advance(1ms);
     EXPECT_FALSE(delay.Enabled());
 }

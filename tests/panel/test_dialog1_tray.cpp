@@ -107,6 +107,29 @@ TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
     EXPECT_EQ(h.tray.log, (std::vector<std::string>{"add", "delete", "add", "delete"}));
 }
 
+TEST(Tray, PauseAndRestoreLetGoOfHeldKeysAtOnce) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    ASSERT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key});
+
+    h.m().TrayPause->trigger();
+    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{kButton1Key});
+    h.m().TrayPause->trigger();
+    h.ss.fire();
+    h.Report({1, 0, 0, 0, 0, 0, 0});
+    h.ss.fire();
+    EXPECT_EQ(h.sink.keyDowns().size(), 1u) << "a button still held is not pressed again";
+    EXPECT_EQ(h.sink.keyUps().size(), 1u) << "nor let go twice";
+
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    h.m().TrayRestore->trigger();
+    EXPECT_EQ(h.sink.keyUps(), (std::vector<uint16_t>{kButton1Key, kButton1Key}));
+}
+
 TEST(Tray, MinimisingGoesToTheTrayWithTheCaptionAsItStands) {
     PanelHarness h;
     h.Start();

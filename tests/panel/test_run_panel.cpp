@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 
 #include "PanelHarness.h"
 #include "panel/RunPanel.h"
+#include "timer/TimerFdDriver.h"
+#include "ui/MessageBox.h"
 
 namespace qv {
 namespace {
@@ -32,6 +35,32 @@ TEST(RunPanel, ASignalDuringTheLoadStepEndsTheProgramThere) {
     EXPECT_EQ(h.sink.closeCount, 1);
     EXPECT_FALSE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
+}
+
+TEST(RunPanel, AnEngineTimerThatFailsToStartEndsTheProgramSayingWhy) {
+    PanelHarness h;
+    TerminationSignals terminations;
+    TimerFdDriver driver;
+    EndOnTimerFailure(*h.panel, driver);
+    MessageBox::clearAnswered();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTimer::singleShot(0, [&driver] { driver.start(std::chrono::milliseconds(-1), [] {}); });
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(2); });
+    guard.start(10000);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunPanel(*h.panel, terminations), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string why =
+        "Quorvane can't go on: the engine's timer can't be started (timerfd_settime: Invalid "
+        "argument).";
+    EXPECT_EQ(said, "quorvane: " + why + "\n");
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::answered()[0].text.toStdString(), why);
+    EXPECT_EQ(h.sink.closeCount, 1) << "what was held down is let go";
+    EXPECT_EQ(h.hid.closed, 1);
+    EXPECT_FALSE(h.panel->isVisible());
 }
 
 }  // namespace

@@ -75,7 +75,11 @@ TEST_F(FilenameTest, OkAnswersTheText) {
                     }),
               QStringLiteral("mine"))
         << "OK left the focus in the text box, which selects its text when it comes back";
-    EXPECT_EQ(PopUp(false, [this] { Click(dialog.OKButton()); }), QString());
+    for (const char* name : {"b.qv1", "A.QV1"}) {
+        QFile::remove(folder.filePath(QString::fromLatin1(name)));
+    }
+    EXPECT_EQ(PopUp(false, [this] { Click(dialog.OKButton()); }), QString())
+        << "a load with no file to choose";
 }
 
 TEST_F(FilenameTest, ListsProfilesAndAClickTakesTheName) {
@@ -104,6 +108,43 @@ TEST_F(FilenameTest, ListsProfilesAndAClickTakesTheName) {
                     }),
               QStringLiteral("A.QV1"))
         << "a click on the file already selected takes its name again";
+}
+
+TEST_F(FilenameTest, ASaveAfterALoadTypesIntoTheName) {
+    EXPECT_EQ(PopUp(false,
+                    [this] {
+                        EXPECT_EQ(QApplication::focusWidget(), dialog.listConfigFiles());
+                        EXPECT_EQ(dialog.txtFilename()->text(), QStringLiteral("A.QV1"))
+                            << "the first file is chosen";
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    }),
+              QStringLiteral("A.QV1"));
+    EXPECT_EQ(PopUp(true,
+                    [this] {
+                        EXPECT_EQ(QApplication::focusWidget(), dialog.txtFilename());
+                        EXPECT_EQ(dialog.txtFilename()->selectedText(), QStringLiteral("*.qv1"));
+                        // Typed into the list, "b" would pick b.qv1 for the overwrite.
+                        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bee"));
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    }),
+              QStringLiteral("bee"));
+}
+
+TEST_F(FilenameTest, ADoubleClickOnAFileChoosesIt) {
+    for (const bool save : {false, true}) {
+        EXPECT_EQ(PopUp(save,
+                        [this] {
+                            QListWidget* list = dialog.listConfigFiles();
+                            const QPoint b = list->visualItemRect(list->item(1)).center();
+                            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, b);
+                            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, b);
+                            if (dialog.isVisible()) {
+                                ADD_FAILURE() << "the double click left the dialog open";
+                                Click(dialog.OKButton());
+                            }
+                        }),
+                  QStringLiteral("b.qv1"));
+    }
 }
 
 }  // namespace

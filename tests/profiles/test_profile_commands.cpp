@@ -68,6 +68,26 @@ TEST_F(ProfileCommandsTest, StartUpLoadsTheDefaultProfileWithoutTheDialog) {
     EXPECT_EQ(controls.settings.chkMovement, 1);
 }
 
+TEST_F(ProfileCommandsTest, StartUpTakesTheDefaultProfileWhateverItsCase) {
+    QDir().mkpath(folder);
+    QDir(folder).mkdir(QStringLiteral("DEFAULT.QV1"));
+    test::Put(File("default.qv1"),
+              test::Head() + test::Lines({0, 87, 0, 72, 105, 0}) + test::EmptyBlocks(101));
+    commands.LoadDefaultProfile = true;
+    commands.menLoad_Click();
+    EXPECT_EQ(model->KeyLabel[0][0], "Hi") << "the one match, the folder not counted";
+
+    model->KeyLabel[0][0].clear();
+    test::Put(File("DeFault.qv1"), test::Head() + test::EmptyBlocks(102));
+    commands.LoadDefaultProfile = true;
+    testing::internal::CaptureStderr();
+    commands.menLoad_Click();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(model->KeyLabel[0][0], "") << "two matches: none is loaded";
+    EXPECT_NE(said.find("\"DeFault.qv1\" \"default.qv1\""), std::string::npos) << said;
+    EXPECT_TRUE(MessageBox::answered().isEmpty());
+}
+
 TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
     QDir().mkpath(folder);
     test::Put(File("bad.qv1"), test::Head() + test::Lines({0, 87, 0, 0}) + test::Lines({0, 70000}));
@@ -127,6 +147,19 @@ TEST_F(ProfileCommandsTest, ASaveThatCanNotBeDoneSaysWhy) {
     model->KeyLabel[1][30] = std::string(300, 'x');
     EXPECT_TRUE(refusal(QStringLiteral("x")).contains(QStringLiteral("mode 1, slot 30")));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/x.qv1")));
+}
+
+TEST_F(ProfileCommandsTest, AProfileThatCanNotBeSavedIsNotOfferedForOverwriting) {
+    QDir().mkpath(folder);
+    test::Put(File("x.qv1"), "kept\r\n");
+    model->KeyLabel[1][30] = std::string(300, 'x');
+    dialog.setNextAnswer(QStringLiteral("x"));
+    MessageBox::setNextAnswer(QMessageBox::No);
+    commands.menSave_Click();
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("Save Profile"))
+        << "the refusal, not the overwrite question";
+    EXPECT_EQ(test::Contents(File("x.qv1")), "kept\r\n");
 }
 
 }  // namespace

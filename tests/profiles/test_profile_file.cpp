@@ -68,6 +68,35 @@ TEST(SaveProfileFile, AFailedSaveLeavesTheOldProfileWhole) {
     EXPECT_EQ(Entries(temp.path()), (std::vector<std::string>{"a.qv1", "c.qv1"}));
 }
 
+TEST(SaveProfileFile, AsksToReplaceOnlyOnceTheNewProfileIsWritten) {
+    test::TempFolder temp;
+    test::Put(temp.path() / "a.qv1", "old\r\n");
+    int asked = 0;
+    const auto answer = [&asked](bool yes) {
+        return [&asked, yes] {
+            ++asked;
+            return yes;
+        };
+    };
+    const auto diskFull = [](int, const void*, size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    };
+    EXPECT_TRUE(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", diskFull, answer(true)));
+    EXPECT_EQ(asked, 0) << "a save that can't be done asks nothing";
+
+    EXPECT_EQ(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", {}, answer(false)), std::nullopt);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(test::Contents(temp.path() / "a.qv1"), "old\r\n");
+    EXPECT_EQ(Entries(temp.path()), std::vector<std::string>{"a.qv1"}) << "no leftovers";
+
+    EXPECT_EQ(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", {}, answer(true)), std::nullopt);
+    EXPECT_EQ(test::Contents(temp.path() / "a.qv1"), "new\r\n");
+    EXPECT_EQ(SaveProfileFile(temp.path(), "b.qv1", "new\r\n", {}, answer(false)), std::nullopt);
+    EXPECT_EQ(asked, 2) << "a new name is not asked about";
+    EXPECT_EQ(test::Contents(temp.path() / "b.qv1"), "new\r\n");
+}
+
 TEST(FileExists, OnlyForEntriesThatAreNotFolders) {
     test::TempFolder temp;
     test::Put(temp.path() / "a.qv1", "1");

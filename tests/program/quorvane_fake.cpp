@@ -1,23 +1,29 @@
 // The real panel against the scripted controller and the recording sink, for tests and for
 // screenshots:
-//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE]
+//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE] [--xtest] [--start]
 // It prints "shown" once the panel is up, and what the controller and the sink saw when it
 // ends. --run-ms ends it through "&Exit" after N ms; --grab saves the panel's picture first.
+// --xtest sends the output to the X display in $DISPLAY instead of recording it; --start
+// starts the engine as "&Start Engine" does once the panel is up.
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "app/TerminationSignals.h"
+#include "input/XTestSink.h"
 #include "model/Clock.h"
 #include "panel/Dialog1.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
+#include "ui/AppLook.h"
 
 namespace {
 
@@ -30,7 +36,7 @@ const qv::test::Bytes kIdleReport{0x01, 0, 0, 0, 0, 0, 0x10};
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
-    qv::UsePanelStyle();
+    qv::UseAppLook();
     const QStringList args = QApplication::arguments();
     const auto option = [&args](const char* name) {
         const qsizetype at = args.indexOf(QString::fromUtf8(name));
@@ -44,7 +50,17 @@ int main(int argc, char** argv) {
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
     }
     qv::DeviceLink link(hid);
-    qv::test::RecordingSink sink;
+    qv::test::RecordingSink recording;
+    std::unique_ptr<qv::InputSink> xtest;
+    if (args.contains(QStringLiteral("--xtest"))) {
+        std::string whyNot;
+        xtest = qv::XTestSink::Create(nullptr, whyNot);
+        if (!xtest) {
+            std::cerr << whyNot << std::endl;
+            return 2;
+        }
+    }
+    qv::InputSink& sink = xtest ? *xtest : recording;
     qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
@@ -62,9 +78,13 @@ int main(int argc, char** argv) {
 
     const QString runMs = option("--run-ms");
     const QString grab = option("--grab");
-    QTimer::singleShot(0, &panel, [&panel] {
+    const bool start = args.contains(QStringLiteral("--start"));
+    QTimer::singleShot(0, &panel, [&panel, start] {
         if (panel.isVisible()) {
             std::cout << "shown" << std::endl;
+            if (start) {
+                panel.Send_Click();
+            }
         }
     });
     if (!runMs.isEmpty() || !grab.isEmpty()) {
@@ -75,9 +95,10 @@ int main(int argc, char** argv) {
             panel.CancelButton_Click(0);
         });
     }
+    qv::EndOnTimerFailure(panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
-              << hid.closed << ", key downs " << sink.keyDowns().size() << ", sink closed "
-              << sink.closeCount << std::endl;
+              << hid.closed << ", key downs " << recording.keyDowns().size() << ", sink closed "
+              << recording.closeCount << std::endl;
     return status;
 }

@@ -6,10 +6,13 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "XvfbServer.h"
@@ -136,6 +139,55 @@ TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
     }
     ASSERT_TRUE(status) << "OK ends the program";
     EXPECT_NE(*status, 0);
+    XCloseDisplay(display);
+}
+
+// The keys the X server holds down, by X key code.
+std::vector<unsigned> KeysDown(Display* display) {
+    char keys[32] = {};
+    XQueryKeymap(display, keys);
+    std::vector<unsigned> down;
+    for (unsigned code = 0; code < 256; ++code) {
+        if ((static_cast<unsigned char>(keys[code / 8]) >> (code % 8)) & 1) {
+            down.push_back(code);
+        }
+    }
+    return down;
+}
+
+// Closing the terminal the program was started from sends SIGHUP. Keys pressed through XTEST
+// stay down in the X server after their client has gone, so the program must let go of them
+// through its exit path first.
+TEST(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
+    XvfbServer server;
+    if (server.display().empty()) {
+        GTEST_SKIP() << server.whyNot();
+    }
+    Display* display = XOpenDisplay(server.display().c_str());
+    ASSERT_NE(display, nullptr);
+
+    // The scripted controller holds the stick down and right, and the panel goes to the tray.
+    const pid_t program = Spawn({QUORVANE_FAKE, "--xtest", "--start"},
+                                {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=offscreen"});
+    const unsigned right = XKeysymToKeycode(display, XK_d);
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    std::vector<unsigned> down;
+    while (std::chrono::steady_clock::now() < end &&
+           std::find(down.begin(), down.end(), right) == down.end()) {
+        std::this_thread::sleep_for(20ms);
+        down = KeysDown(display);
+    }
+    EXPECT_NE(std::find(down.begin(), down.end(), right), down.end()) << "the engine's keys";
+
+    kill(program, SIGHUP);
+    std::optional<int> status = WaitForExit(program, 10s);
+    if (!status) {
+        kill(program, SIGKILL);
+        WaitForExit(program, 10s);
+    }
+    ASSERT_TRUE(status);
+    EXPECT_EQ(*status, 0) << "the program ends through its exit path, not by the signal";
+    EXPECT_EQ(KeysDown(display), std::vector<unsigned>{});
     XCloseDisplay(display);
 }
 

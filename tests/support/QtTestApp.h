@@ -5,13 +5,18 @@
 #include <QApplication>
 #include <memory>
 
+#include "ui/AppLook.h"
+
 namespace qv::test {
 
-// The one QApplication of a widget test program: made before the first test, gone after the
-// last one and before the program's statics are torn down.
+// The one QApplication of a widget test program, with the program's look: made before the first
+// test, gone after the last one and before the program's statics are torn down.
 class QtAppEnvironment final : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void SetUp() override {
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        UseAppLook();
+    }
     void TearDown() override { app_.reset(); }
 
 private:

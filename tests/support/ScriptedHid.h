@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,12 +25,11 @@ struct ScriptedInterface {
     std::optional<HidIds> ids;  // nothing: the ids can't be read
     bool refusesOpen = false;
     std::size_t inputReportLength = 7;
-    // Reports delivered on chosen read calls, counted from 0.
-    std::map<int, Bytes> reportOnRead;
-    // Reports waiting for the calls that the map leaves empty, one per call.
+    // The reports the device queues, oldest first; each read takes one. Several pushed between
+    // two ticks are a controller that reports faster than the engine ticks.
     std::deque<Bytes> waiting;
-    // From this read call on, the device is gone.
-    std::optional<int> goneFromRead;
+    // From now on the device is gone: every read fails.
+    bool gone = false;
 
     int reads = 0;
     std::size_t lastReadSize = 0;
@@ -121,21 +119,16 @@ private:
         std::size_t inputReportLength() override { return iface_.inputReportLength; }
 
         int read(std::span<uint8_t> into) override {
-            const int call = iface_.reads++;
+            ++iface_.reads;
             iface_.lastReadSize = into.size();
-            if (iface_.goneFromRead && call >= *iface_.goneFromRead) {
+            if (iface_.gone) {
                 return -1;
             }
-            Bytes report;
-            if (const auto scripted = iface_.reportOnRead.find(call);
-                scripted != iface_.reportOnRead.end()) {
-                report = scripted->second;
-            } else if (!iface_.waiting.empty()) {
-                report = std::move(iface_.waiting.front());
-                iface_.waiting.pop_front();
-            } else {
+            if (iface_.waiting.empty()) {
                 return 0;
             }
+            const Bytes report = std::move(iface_.waiting.front());
+            iface_.waiting.pop_front();
             const std::size_t length = std::min(report.size(), into.size());
             std::copy_n(report.begin(), length, into.begin());
             return static_cast<int>(length);

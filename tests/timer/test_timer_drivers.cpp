@@ -4,7 +4,9 @@
 #include <QElapsedTimer>
 #include <chrono>
 #include <functional>
+#include <string>
 
+#include "NoFreeDescriptors.h"
 #include "model/PrecisionTimer.h"
 #include "timer/QtTimerDriver.h"
 #include "timer/TimerFdDriver.h"
@@ -82,6 +84,36 @@ TEST(TimerFdDriver, DrivesAPeriodicPrecisionTimerUntilDisabled) {
     SpinFor(20);
     EXPECT_EQ(events, 3);
     EXPECT_EQ(argument, 2);
+}
+
+TEST(TimerFdDriver, AStartThatFailsIsToldAndNeverFires) {
+    TimerFdDriver driver;
+    ASSERT_TRUE(driver.Failure().empty());
+    std::string told;
+    driver.OnFailure([&told](const std::string& why) { told = why; });
+    int events = 0;
+    // The kernel refuses a negative period, as it would any arm that fails.
+    driver.start(-1ms, [&events] { ++events; });
+    EXPECT_EQ(told, "timerfd_settime: Invalid argument");
+    SpinFor(20);
+    EXPECT_EQ(events, 0);
+
+    driver.start(1ms, [&events] { ++events; });
+    EXPECT_TRUE(SpinUntil([&] { return events >= 2; })) << "a later start still works";
+    driver.stop();
+}
+
+TEST(TimerFdDriver, WithoutAFileDescriptorItSaysWhyInsteadOfThrowing) {
+    test::NoFreeDescriptors noneFree;
+    {
+        TimerFdDriver driver;
+        EXPECT_EQ(driver.Failure().rfind("timerfd_create: ", 0), 0u) << driver.Failure();
+        std::string told;
+        driver.OnFailure([&told](const std::string& why) { told = why; });
+        driver.start(1ms, [] {});
+        EXPECT_EQ(told, driver.Failure());
+        driver.stop();
+    }
 }
 
 }  // namespace
