@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation
+    qemu-system-x86 busybox-static openbox trayer
 )
 
 missing=()

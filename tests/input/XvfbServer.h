@@ -17,7 +17,8 @@ namespace qv::test {
 // this object goes away. display() is empty, and whyNot() says why, when it couldn't start.
 class XvfbServer final {
 public:
-    XvfbServer() {
+    // `screen` is Xvfb's WIDTHxHEIGHTxDEPTH.
+    explicit XvfbServer(const char* screen = "640x480x24") {
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0) {
             whyNot_ = "no pipe for Xvfb";
@@ -37,7 +38,7 @@ public:
             dup2(devNull, 1);
             dup2(devNull, 2);
             execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset", "-screen",
-                   "0", "640x480x24", static_cast<char*>(nullptr));
+                   "0", screen, static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
