@@ -92,13 +92,10 @@ private:
 class QuietPanel final : public PanelView {
 public:
     explicit QuietPanel(bool shown) : shown_(shown) {}
-    bool Visible() const override { return shown_; }
-    std::string TrayPauseCaption() const override { return kPauseEngine; }
+    bool Shown() const override { return shown_; }
     void Refresh() override {}
     void SetSlotColour(int, bool) override {}
     void SetSimMouseColour(bool) override {}
-    void SetFreqEnabled(bool) override {}
-    void SetTimerMenuChecks(bool) override {}
     void SetSendEnabled(bool) override {}
     void FocusSend() override {}
     void LoadDefaultProfile() override {}

@@ -1,4 +1,3 @@
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -9,14 +8,16 @@
 
 namespace {
 
-// Controls that keep what they are given, so that a save can write it back.
-class StoredControls final : public qv::ProfileControls {
-public:
-    void SetControlValue(qv::Item item, int value) override {
-        values[static_cast<size_t>(item)] = value;
+// The settings exactly as the file holds them, so that a save can write them back.
+qv::PanelSettings AsTheFileHoldsThem(const qv::Profile& profile) {
+    qv::PanelSettings settings;
+    for (const qv::ProfileItem& item : qv::ProfileItems()) {
+        if (item.setting != nullptr) {
+            settings.*item.setting = (profile.*item.value).value_or(item.whenAbsent.value_or(0));
+        }
     }
-    std::array<int, 16> values{};
-};
+    return settings;
+}
 
 void Check(bool holds) {
     if (!holds) {
@@ -45,7 +46,8 @@ bool SameBlocks(const qv::Profile& a, const qv::Profile& b) {
 
 }  // namespace
 
-// Any input is read without a fault; one the reader accepts loads, saves and reads back the same.
+// Any input is read without a fault; one the reader accepts loads with the walk zone at or above
+// the dead zone, and saves and reads back the same.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const qv::ProfileReadResult read = qv::ReadProfile(text);
@@ -54,19 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const auto model = std::make_unique<qv::Model>();
-    StoredControls controls;
-    qv::ApplyProfile(*read.profile, *model, controls);
-    qv::PanelSettings settings;
-    settings.DeadZone = controls.values[static_cast<size_t>(qv::Item::DeadZone)];
-    settings.MidDeadZone = controls.values[static_cast<size_t>(qv::Item::MidDeadZone)];
-    settings.chkWalk = controls.values[static_cast<size_t>(qv::Item::chkWalk)];
-    settings.chkCCTIMER = controls.values[static_cast<size_t>(qv::Item::chkCCTIMER)];
-    settings.chkAngles = controls.values[static_cast<size_t>(qv::Item::chkAngles)];
-    settings.DeadZone2 = controls.values[static_cast<size_t>(qv::Item::DeadZone2)];
-    settings.chkSimMouse = controls.values[static_cast<size_t>(qv::Item::chkSimMouse)];
-    settings.chkMovement = controls.values[static_cast<size_t>(qv::Item::chkMovement)];
+    qv::SettingsRules rules(model->settings);
+    qv::ApplyProfile(*read.profile, *model, rules);
+    Check(model->settings.MidDeadZone >= model->settings.DeadZone);
 
-    const qv::ProfileWriteResult written = qv::WriteProfile(*model, settings);
+    const qv::ProfileWriteResult written =
+        qv::WriteProfile(*model, AsTheFileHoldsThem(*read.profile));
     if (written.error) {
         // Labels of any length load, but a save holds at most 254 characters.
         Check(written.error->what.find("254 characters") != std::string::npos);

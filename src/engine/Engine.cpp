@@ -16,6 +16,7 @@ Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, I
     : ccTimer(clock, ccDriver),
       ssTimer(clock, ssDriver),
       DelayTimer(clock),
+      Tray(ccTimer, ssTimer, model.settings),
       model_(model),
       link_(link),
       clock_(clock),
@@ -44,18 +45,7 @@ void Engine::StartEngine() {
     model_.axes.AxisY = 0;
     model_.axes.AxisTurn = 0;
     model_.Mode = 0;
-    if (model_.settings.chkCCTIMER == 1) {
-        panel_.SetFreqEnabled(true);
-        panel_.SetTimerMenuChecks(true);
-        ssTimer.SetEnabled(false);
-        ccTimer.SetEnabled(true);
-    }
-    if (model_.settings.chkCCTIMER == 0) {
-        panel_.SetFreqEnabled(false);
-        panel_.SetTimerMenuChecks(false);
-        ccTimer.SetEnabled(false);
-        ssTimer.SetEnabled(true);
-    }
+    Tray.StartChosenTimer();
     panel_.SetSendEnabled(true);
     panel_.FocusSend();
     model_.EngineReady = true;

@@ -7,6 +7,7 @@
 #include "engine/HeldKeys.h"
 #include "engine/PanelView.h"
 #include "engine/SequenceRing.h"
+#include "engine/TrayState.h"
 #include "input/InputSink.h"
 #include "input/InputSynth.h"
 #include "model/Clock.h"
@@ -43,6 +44,8 @@ public:
     PrecisionTimer ccTimer;
     PrecisionTimer ssTimer;
     PrecisionTimer DelayTimer;
+    // Which of ccTimer and ssTimer runs, and whether the output is paused.
+    TrayState Tray;
 
 private:
     void DecodeReport();

@@ -19,14 +19,14 @@ void Engine::EngineTick() {
     RebuildButtonSlots();
     ReadModeSwitch();
     // The desktop repeats a key left down, so a tick without output lets go of what is held.
-    if (panel_.Visible() || panel_.TrayPauseCaption() != kPauseEngine) {
+    if (panel_.Shown() || Tray.Paused()) {
         StopOutput();
     }
-    if (panel_.Visible()) {
+    if (panel_.Shown()) {
         panel_.Refresh();
         PreviewOutputs();
     }
-    if (panel_.TrayPauseCaption() == kPauseEngine && !panel_.Visible()) {
+    if (!Tray.Paused() && !panel_.Shown()) {
         SendOutputs();
     }
     model_.EngineReady = true;

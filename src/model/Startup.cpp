@@ -1,15 +1,11 @@
 #include "model/Startup.h"
 
-#include <algorithm>
-
 namespace qv {
 
 namespace {
 
 constexpr int16_t kDefaultMax = 512;
 constexpr int16_t kDefaultMin = -512;
-
-}  // namespace
 
 void ResetEngineState(Model& model) {
     model.EngineReady = false;
@@ -24,6 +20,8 @@ void SetDefaultCalibration(Axes& axes) {
     axes.Limits = {kDefaultMax, kDefaultMin, kDefaultMax, kDefaultMin, kDefaultMax, kDefaultMin};
     axes.ApplyCalibration();
 }
+
+}  // namespace
 
 void ApplyStartupDefaults(Model& model) {
     ResetEngineState(model);
@@ -41,12 +39,6 @@ void SetTimerCreationValues(PrecisionTimer& ccTimer, PrecisionTimer& delayTimer)
     delayTimer.SetFiringMode(PrecisionTimer::OneShot);
     delayTimer.SetInterval(1000);
     delayTimer.SetTuningValue(10);
-}
-
-std::string StartupFailureLines() {
-    std::string lines = std::string(kInitErrorTitle) + '\r' + kInitErrorText + '\r';
-    std::replace(lines.begin(), lines.end(), '\r', '\n');
-    return lines;
 }
 
 }  // namespace qv

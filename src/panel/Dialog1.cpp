@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
 
 #include "keys/Keys.h"
 #include "panel/PanelLook.h"
@@ -50,7 +49,8 @@ Dialog1::Dialog1(PanelParts parts)
       parts_(std::move(parts)),
       model_(parts_.model),
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
-              parts_.ssDriver) {
+              parts_.ssDriver),
+      rules_(parts_.model.settings) {
     InitPanelResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
@@ -58,30 +58,28 @@ Dialog1::Dialog1(PanelParts parts)
     setCentralWidget(client);
     c_ = BuildPanelControls(client);
     m_ = BuildPanelMenus(menuBar(), this);
-    LiveViewControls live{{c_.lblButton[0], c_.lblButton[1], c_.lblButton[2]},
-                          c_.Slider,
-                          c_.Picture1,
-                          c_.Picture2,
-                          {}};
-    std::copy(c_.btnKEY.begin(), c_.btnKEY.end(), live.btnKEY.begin());
-    liveView_ = std::make_unique<LiveView>(model_, live);
+    liveView_ = std::make_unique<LiveView>(model_, LiveViewOf(c_));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The designed place is that of the client area, below the title bar and the menu bar.
     layout()->activate();
     setGeometry(QRect(QPoint(Px(2415), Px(2595)) - centralWidget()->pos(), size()));
 
     filename_ = new Filename(this);
-    profiles_ = std::make_unique<ProfileCommands>(model_, model_.settings, *this, *filename_, this,
-                                                  parts_.profileFolder);
+    profiles_ =
+        std::make_unique<ProfileCommands>(model_, rules_, *filename_, this, parts_.profileFolder);
+    rules_.TimerBoxClicked = [this] { engine_.Tray.TimerBoxClicked(); };
+    rules_.Changed = [this] { MirrorSettings(); };
+    engine_.Tray.Changed = [this] { MirrorTray(); };
     ConnectSettings();
     ConnectCommands();
     ConnectSlotButtons();
-    SetTrayOptionsEnabled(false);
+    MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
 }
 
 Dialog1::~Dialog1() {
     parts_.tray.DoubleClicked = nullptr;
+    engine_.Tray.Changed = nullptr;
 }
 
 void Dialog1::ConnectCommands() {

@@ -2,21 +2,19 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <cstdint>
 #include <memory>
-#include <string>
 
 #include "device/DeviceLink.h"
-#include "model/Clock.h"
 #include "engine/Engine.h"
-#include "model/Model.h"
 #include "engine/PanelView.h"
 #include "input/InputSink.h"
+#include "model/Clock.h"
+#include "model/Model.h"
+#include "model/SettingsRules.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
 #include "panel/TrayArea.h"
-#include "profiles/Profile.h"
 #include "profiles/ProfileCommands.h"
 
 namespace qv {
@@ -39,9 +37,9 @@ struct PanelParts {
 };
 
 // The control panel: the program's main window. It owns the engine and its timers. Its
-// controls are the settings; it keeps model.settings equal to their values at every moment,
-// since the engine reads them there.
-class Dialog1 final : public QMainWindow, public PanelView, public ProfileControls {
+// controls mirror the settings rules, which keep model.settings for the engine, and the
+// engine's tray state.
+class Dialog1 final : public QMainWindow, public PanelView {
     Q_OBJECT
 
 public:
@@ -72,19 +70,13 @@ public:
     Keys& KeyDialog();
 
     // PanelView
-    bool Visible() const override;
-    std::string TrayPauseCaption() const override { return trayPauseCaption_; }
+    bool Shown() const override;
     void Refresh() override;
     void SetSlotColour(int slot, bool active) override;
     void SetSimMouseColour(bool active) override;
-    void SetFreqEnabled(bool enabled) override;
-    void SetTimerMenuChecks(bool highPrecision) override;
     void SetSendEnabled(bool enabled) override;
     void FocusSend() override;
     void LoadDefaultProfile() override;
-
-    // ProfileControls
-    void SetControlValue(Item item, int value) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,32 +88,16 @@ private:
     void ConnectSettings();
     void ConnectCommands();
     void ConnectSlotButtons();
-    void DeadZone_Change();
-    void DeadZone_Scroll();
-    void MidDeadZone_Change();
-    void MidDeadZone_Scroll();
-    void DeadZone2_Change();
-    void Freq_Change();
-    void Freq_Scroll();
-    void chkWalk_Click();
-    void chkSimMouse_Click();
-    void chkMovement_Click();
-    void chkAngles_Click();
-    void chkCCTIMER_Click();
-    void Form_Resize();
+    void MirrorSettings();
+    void MirrorTray();
+    void ChooseTimerFromTray(bool highPrecision);
+    void WindowStateChanged();
     void Form_Unload();
-
-    void RaiseWalkZoneToDeadZone();
-    void PullDeadZoneToWalkZone();
-    void ShowFrequency();
-    void SetTrayPauseCaption(const char* caption);
-    void SetTrayOptionsEnabled(bool enabled);
-    void SetCcInterval(int32_t ms);
-    void StopEngineTimers();
-    void FinishOutput();
-    void LeaveController();
+    // The steps every exit takes before the windows unload; `fromTray` adds the tray's own.
+    void ShutDown(bool fromTray);
+    // The dialogs, then the panel: the program ends with its last window.
     void Unload();
-    void CloseDialogs();
+    void UnloadDialogs();
     void TellInputProblem();
 
     PanelParts parts_;
@@ -129,14 +105,10 @@ private:
     PanelControls c_;
     PanelMenus m_;
     Engine engine_;
+    SettingsRules rules_;
     Filename* filename_ = nullptr;
     std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
-    std::string trayPauseCaption_ = kPauseEngine;
-    // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside.
-    uint8_t SavedWalkState = 0;
-    int16_t SavedWalkZone = 0;
-    bool inTray_ = false;
     bool unloading_ = false;
     bool inputProblemTold_ = false;
     std::unique_ptr<LiveView> liveView_;

@@ -8,29 +8,14 @@
 
 namespace qv {
 
-// Every exit stops both engine timers before the controller is closed, so no tick ever runs
-// against a closed device, and lets go of every key and button still held down.
-void Dialog1::StopEngineTimers() {
-    engine_.ccTimer.SetEnabled(false);
-    engine_.ssTimer.SetEnabled(false);
-}
-
-void Dialog1::FinishOutput() {
-    parts_.sink.close();
-}
-
 void Dialog1::TrayExit_Click() {
-    StopEngineTimers();
-    parts_.tray.DeleteIcon();
-    FinishOutput();
-    PlayExitSequence(parts_.link, parts_.clock);
-    parts_.link.CloseDevice();
+    ShutDown(true);
     Unload();
 }
 
 // The panel's "&Exit": the lamps, the controller closed, every window unloaded.
 void Dialog1::CancelButton_Click(int) {
-    LeaveController();
+    ShutDown(false);
     Unload();
 }
 
@@ -38,20 +23,26 @@ void Dialog1::menExit_Click() {
     CancelButton_Click(0);
 }
 
-void Dialog1::LeaveController() {
-    StopEngineTimers();
-    FinishOutput();
+// Every exit stops both engine timers before the controller is closed, so no tick ever runs
+// against a closed device, and closes the output, which lets go of every key and button still
+// held down. From the tray the icon goes first, before the lamps play.
+void Dialog1::ShutDown(bool fromTray) {
+    engine_.Tray.StopTimers();
+    if (fromTray) {
+        parts_.tray.DeleteIcon();
+    }
+    parts_.sink.close();
     PlayExitSequence(parts_.link, parts_.clock);
     parts_.link.CloseDevice();
 }
 
 void Dialog1::Unload() {
-    unloading_ = true;
-    CloseDialogs();
+    UnloadDialogs();
     close();
 }
 
-void Dialog1::CloseDialogs() {
+void Dialog1::UnloadDialogs() {
+    unloading_ = true;
     filename_->close();
     if (keys_) {
         keys_->close();
@@ -61,9 +52,8 @@ void Dialog1::CloseDialogs() {
 // The title bar's close button is one more way to "&Exit".
 void Dialog1::closeEvent(QCloseEvent* event) {
     if (!unloading_) {
-        LeaveController();
-        unloading_ = true;
-        CloseDialogs();
+        ShutDown(false);
+        UnloadDialogs();
     }
     Form_Unload();
     QMainWindow::closeEvent(event);

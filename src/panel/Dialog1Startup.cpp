@@ -4,25 +4,17 @@
 
 #include "model/Startup.h"
 #include "panel/Dialog1.h"
+#include "panel/StartupFailure.h"
 #include "ui/MessageBox.h"
 
 namespace qv {
 
-namespace {
-
-constexpr int16_t kFirstWalkZone = 256;
-
-}  // namespace
-
+// The shared defaults first; the panel then shows them, with the engine period's caption.
 bool Dialog1::Form_Load() {
-    ResetEngineState(model_);
+    ApplyStartupDefaults(model_);
     liveView_->RestPages();
-    FillDefaults(model_);
-    c_.MidDeadZone->SetValue(c_.DeadZone->Value());
-    SavedWalkZone = kFirstWalkZone;
-    SetDefaultCalibration(model_.axes);
     SetTimerCreationValues(engine_.ccTimer, engine_.DelayTimer);
-    ShowFrequency();
+    MirrorSettings();
     if (!parts_.link.FindTheHid()) {
         c_.Send->setEnabled(false);
         // Said on stderr too, for whoever started the program from a terminal.

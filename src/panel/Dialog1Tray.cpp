@@ -4,69 +4,56 @@
 
 namespace qv {
 
-void Dialog1::SetTrayPauseCaption(const char* caption) {
-    trayPauseCaption_ = caption;
-    m_.TrayPause->setText(QString::fromUtf8(caption));
-}
-
-// A disabled tray menu still opens, with every item greyed.
-void Dialog1::SetTrayOptionsEnabled(bool enabled) {
-    for (QAction* item : m_.TrayOptions->actions()) {
-        item->setEnabled(enabled);
+// While the tray menu is disabled, "Restore Control Panel" and "Exit" stay usable: a panel sent
+// to the tray by a minimise would otherwise have no way back nor out through its menu.
+void Dialog1::MirrorTray() {
+    const TrayState& tray = engine_.Tray;
+    m_.TrayPause->setText(QString::fromUtf8(tray.PauseCaption()));
+    for (QAction* item : {m_.TrayPause, m_.TrayCC, m_.TraySS}) {
+        item->setEnabled(tray.MenuEnabled());
     }
-}
-
-void Dialog1::SetCcInterval(int32_t ms) {
-    engine_.ccTimer.SetInterval(ms);
-    engine_.ccTimer.SetTuningValue(ms);
+    m_.TrayCC->setChecked(tray.HighPrecisionChecked());
+    m_.TraySS->setChecked(!tray.HighPrecisionChecked());
+    c_.Freq->setEnabled(tray.FreqEnabled());
 }
 
 // Without a notification area the panel is minimised instead of hidden; the engine counts it
 // as hidden all the same, and bringing it back from the taskbar is the restore.
 void Dialog1::minimize_to_tray() {
-    inTray_ = true;
     if (parts_.tray.Available()) {
         hide();
         parts_.tray.AddIcon(windowIcon(), m_.TrayOptions);
     } else if (!isMinimized()) {
         showMinimized();
     }
-    SetCcInterval(c_.Freq->Value());
-    if (c_.chkCCTIMER->Value() == 1) {
-        engine_.ssTimer.SetEnabled(false);
-        engine_.ccTimer.SetEnabled(true);
-    } else {
-        engine_.ccTimer.SetEnabled(false);
-        engine_.ssTimer.SetEnabled(true);
-    }
+    engine_.Tray.GoToTray();
 }
 
 void Dialog1::Send_Click() {
-    SetTrayOptionsEnabled(true);
-    SetTrayPauseCaption(kPauseEngine);
+    engine_.Tray.StartClicked();
     minimize_to_tray();
 }
 
 void Dialog1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
-        Form_Resize();
+        WindowStateChanged();
     }
 }
 
 // A minimised panel goes to the tray once the minimising has finished, since hiding it in the
 // middle of that would be undone by it.
-void Dialog1::Form_Resize() {
+void Dialog1::WindowStateChanged() {
     if (isMinimized()) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (isMinimized() && !inTray_) {
+                if (isMinimized() && !engine_.Tray.InTray()) {
                     minimize_to_tray();
                 }
             },
             Qt::QueuedConnection);
-    } else if (inTray_ && !parts_.tray.Available() && isVisible()) {
+    } else if (engine_.Tray.InTray() && !parts_.tray.Available() && isVisible()) {
         TrayRestore_Click();
     }
 }
@@ -75,66 +62,31 @@ void Dialog1::Form_Resize() {
 // since the desktop would repeat a key left down.
 void Dialog1::TrayRestore_Click() {
     engine_.StopOutput();
-    SetTrayOptionsEnabled(false);
-    SetCcInterval(10);
-    inTray_ = false;
+    engine_.Tray.Restore();
     showNormal();
     activateWindow();
     parts_.tray.DeleteIcon();
 }
 
 void Dialog1::TrayPause_Click() {
-    if (trayPauseCaption_ == kPauseEngine) {
-        SetTrayPauseCaption(kResumeEngine);
-        engine_.ccTimer.SetEnabled(false);
-        engine_.ssTimer.SetEnabled(false);
+    engine_.Tray.TogglePause();
+    if (engine_.Tray.Paused()) {
         engine_.StopOutput();
-    } else {
-        SetTrayPauseCaption(kPauseEngine);
-        if (c_.chkCCTIMER->Value() == 1) {
-            engine_.ccTimer.SetEnabled(true);
-        } else {
-            engine_.ssTimer.SetEnabled(true);
-        }
     }
 }
 
 void Dialog1::TrayCC_Click() {
-    m_.TrayCC->setChecked(true);
-    m_.TraySS->setChecked(false);
-    c_.chkCCTIMER->SetValue(1);
-    engine_.ssTimer.SetEnabled(false);
-    engine_.ccTimer.SetEnabled(true);
+    ChooseTimerFromTray(true);
 }
 
 void Dialog1::TraySS_Click() {
-    m_.TrayCC->setChecked(false);
-    m_.TraySS->setChecked(true);
-    c_.chkCCTIMER->SetValue(0);
-    engine_.ccTimer.SetEnabled(false);
-    engine_.ssTimer.SetEnabled(true);
+    ChooseTimerFromTray(false);
 }
 
-void Dialog1::chkCCTIMER_Click() {
-    if (c_.chkCCTIMER->Value() == 1) {
-        c_.Freq->setEnabled(true);
-        m_.TrayCC->setChecked(true);
-        m_.TraySS->setChecked(false);
-        if (engine_.ssTimer.Enabled()) {
-            engine_.ssTimer.SetEnabled(false);
-            engine_.ccTimer.SetEnabled(true);
-        }
-    }
-    if (c_.chkCCTIMER->Value() == 0) {
-        c_.Freq->setEnabled(false);
-        m_.TrayCC->setChecked(false);
-        m_.TraySS->setChecked(true);
-        if (engine_.ccTimer.Enabled()) {
-            engine_.ccTimer.SetEnabled(false);
-            engine_.ssTimer.SetEnabled(true);
-        }
-    }
-    FocusSend();
+void Dialog1::ChooseTimerFromTray(bool highPrecision) {
+    engine_.Tray.SetTimerChecks(highPrecision);
+    rules_.Set(&PanelSettings::chkCCTIMER, highPrecision ? 1 : 0);
+    engine_.Tray.RunChosenTimer();
 }
 
 void Dialog1::Form_Unload() {

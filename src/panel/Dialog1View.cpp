@@ -4,7 +4,7 @@
 
 namespace qv {
 
-bool Dialog1::Visible() const {
+bool Dialog1::Shown() const {
     return isVisible() && !isMinimized();
 }
 
@@ -20,21 +20,12 @@ void Dialog1::SetSimMouseColour(bool active) {
     SetFace(c_.chkSimMouse, active ? kActiveFace : kIdleFace);
 }
 
-void Dialog1::SetFreqEnabled(bool enabled) {
-    c_.Freq->setEnabled(enabled);
-}
-
-void Dialog1::SetTimerMenuChecks(bool highPrecision) {
-    m_.TrayCC->setChecked(highPrecision);
-    m_.TraySS->setChecked(!highPrecision);
-}
-
 void Dialog1::SetSendEnabled(bool enabled) {
     c_.Send->setEnabled(enabled);
 }
 
 void Dialog1::FocusSend() {
-    if (Visible()) {
+    if (Shown()) {
         c_.Send->setFocus();
     }
 }

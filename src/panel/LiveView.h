@@ -34,7 +34,6 @@ public:
     // Start-up: the pages' animation values become their targets, so they start at rest.
     void RestPages() { animation_ = PageAnimation(model_.Pages); }
 
-    const PageAnimation& Animation() const { return animation_; }
     PagePlace PageGeometry(int page) const { return pages_[page - 1].Geometry(); }
 
 private:

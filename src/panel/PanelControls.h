@@ -6,6 +6,7 @@
 
 #include "model/Model.h"
 #include "panel/CheckButton.h"
+#include "panel/LiveView.h"
 #include "panel/PageBox.h"
 #include "panel/PictureBox.h"
 #include "panel/ScrollBar.h"
@@ -47,5 +48,8 @@ struct PanelControls {
 
 // Creates every control on `client` with its design caption, value, state and geometry.
 PanelControls BuildPanelControls(QWidget* client);
+
+// The controls among them that the live view draws on.
+LiveViewControls LiveViewOf(const PanelControls& c);
 
 }  // namespace qv

@@ -1,4 +1,5 @@
 #include <QFrame>
+#include <algorithm>
 
 #include "panel/Buttons.h"
 #include "panel/PanelControls.h"
@@ -141,6 +142,13 @@ PanelControls BuildPanelControls(QWidget* client) {
         }
     }
     return c;
+}
+
+LiveViewControls LiveViewOf(const PanelControls& c) {
+    LiveViewControls live{
+        {c.lblButton[0], c.lblButton[1], c.lblButton[2]}, c.Slider, c.Picture1, c.Picture2, {}};
+    std::copy(c.btnKEY.begin(), c.btnKEY.end(), live.btnKEY.begin());
+    return live;
 }
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "panel/PanelMenus.h"
 
-#include "engine/PanelView.h"
+#include "engine/TrayState.h"
 
 namespace qv {
 

@@ -38,7 +38,6 @@ public:
     void SetFillColor(uint32_t value);
     void SetBackColor(uint32_t value);
     void SetDrawWidth(int pixels);
-    int DrawWidth() const { return drawWidth_; }
 
     void Cls();
     void Line(double x1, double y1, double x2, double y2);

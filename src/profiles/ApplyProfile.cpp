@@ -2,17 +2,9 @@
 
 namespace qv {
 
-void ApplyProfile(const Profile& profile, Model& model, ProfileControls& controls) {
-    model.axes.Limits = profile.limits;
-    model.axes.ApplyCalibration();
+namespace {
 
-    controls.SetControlValue(Item::DeadZone, profile.DeadZone);
-    controls.SetControlValue(Item::MidDeadZone, profile.MidDeadZone);
-    controls.SetControlValue(Item::chkWalk, profile.chkWalk);
-    controls.SetControlValue(Item::chkCCTIMER, profile.chkCCTIMER);
-    controls.SetControlValue(Item::chkAngles, profile.chkAngles);
-    controls.SetControlValue(Item::DeadZone2, profile.DeadZone2);
-
+void ApplyBlocks(const Profile& profile, Model& model) {
     for (int mode = 0; mode < kModes; ++mode) {
         for (int slot = 0; slot < kSlots; ++slot) {
             const ProfileBlock& block = profile.blocks[mode][slot];
@@ -23,9 +15,35 @@ void ApplyProfile(const Profile& profile, Model& model, ProfileControls& control
             model.KeyLabel[mode][slot] = block.label;
         }
     }
+}
 
-    controls.SetControlValue(Item::chkSimMouse, profile.chkSimMouse.value_or(0));
-    controls.SetControlValue(Item::chkMovement, profile.chkMovement.value_or(1));
+}  // namespace
+
+void ApplyProfile(const Profile& profile, Model& model, SettingsRules& rules) {
+    // The limits take effect together, once the last of them is in.
+    bool limitsPending = false;
+    for (const ProfileItem& item : ProfileItems()) {
+        if (item.limit != nullptr) {
+            model.axes.Limits.*item.limit = profile.limits.*item.limit;
+            limitsPending = true;
+            continue;
+        }
+        if (limitsPending) {
+            model.axes.ApplyCalibration();
+            limitsPending = false;
+        }
+        if (item.setting == nullptr) {
+            ApplyBlocks(profile, model);
+            continue;
+        }
+        std::optional<int> value = profile.*item.value;
+        if (!value) {
+            value = item.whenAbsent;
+        }
+        if (value) {
+            rules.Load(item.setting, *value);
+        }
+    }
 }
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 
 #include "model/Axes.h"
 #include "model/Model.h"
+#include "model/SettingsRules.h"
 
 namespace qv {
 
@@ -45,31 +46,42 @@ struct ProfileBlock {
     std::string label;  // UTF-8
 };
 
-// A whole profile, read and checked, not yet applied.
+// A whole profile, read and checked, not yet applied. A settings value is missing only where
+// the file ends before an optional item.
 struct Profile {
     CalibrationLimits limits;
-    int DeadZone = 0;
-    int MidDeadZone = 0;
-    int chkWalk = 0;
-    int chkCCTIMER = 0;
-    int chkAngles = 0;
-    int DeadZone2 = 0;
+    std::optional<int> DeadZone;
+    std::optional<int> MidDeadZone;
+    std::optional<int> chkWalk;
+    std::optional<int> chkCCTIMER;
+    std::optional<int> chkAngles;
+    std::optional<int> DeadZone2;
     std::array<std::array<ProfileBlock, kSlots>, kModes> blocks;
     std::optional<int> chkSimMouse;
     std::optional<int> chkMovement;
 };
 
-// The panel's settings controls as a profile load sets them. The panel implements it: setting a
-// value works as a change by the user, so the control's handler runs when the value differs.
-class ProfileControls {
-public:
-    virtual ~ProfileControls() = default;
-    virtual void SetControlValue(Item item, int value) = 0;
+// One item of a profile file and where its value lives: a calibration limit, or a settings
+// control (in the panel and in a read profile); neither for the assignment blocks.
+struct ProfileItem {
+    Item item;
+    // How a refusal names it.
+    const char* name;
+    int low = INT16_MIN;
+    int high = INT16_MAX;
+    int16_t CalibrationLimits::*limit = nullptr;
+    Setting setting = nullptr;
+    std::optional<int> Profile::*value = nullptr;
+    // An optional item: a file may end before it, and it then loads this value.
+    std::optional<int> whenAbsent;
 };
 
-// Loads `profile` in the file's item order: the limits and ApplyCalibration, the controls of
-// items 7 to 12, the assignments and labels, then chkSimMouse (0 when absent) and chkMovement (1
-// when absent). Steps behind a key list's closing 0 keep their previous values and flags.
-void ApplyProfile(const Profile& profile, Model& model, ProfileControls& controls);
+// Every item in file order. The reader, the writer and the loader all walk this table.
+const std::array<ProfileItem, 15>& ProfileItems();
+
+// Loads `profile` in the file's item order: the limits and ApplyCalibration, the settings of
+// items 7 to 12 through the rules, the assignments and labels, then chkSimMouse and
+// chkMovement. Steps behind a key list's closing 0 keep their previous values and flags.
+void ApplyProfile(const Profile& profile, Model& model, SettingsRules& rules);
 
 }  // namespace qv

@@ -47,15 +47,9 @@ QString ProfileFolder() {
            QStringLiteral("/Strategic Commander");
 }
 
-ProfileCommands::ProfileCommands(Model& model, const PanelSettings& settings,
-                                 ProfileControls& controls, Filename& dialog, QWidget* parent,
-                                 QString folder)
-    : model_(model),
-      settings_(settings),
-      controls_(controls),
-      dialog_(dialog),
-      parent_(parent),
-      folder_(std::move(folder)) {}
+ProfileCommands::ProfileCommands(Model& model, SettingsRules& rules, Filename& dialog,
+                                 QWidget* parent, QString folder)
+    : model_(model), rules_(rules), dialog_(dialog), parent_(parent), folder_(std::move(folder)) {}
 
 void ProfileCommands::menLoad_Click() {
     dialog_.Prepare(QStringLiteral("Load Config File"), folder_, QString(), false);
@@ -90,7 +84,7 @@ void ProfileCommands::menLoad_Click() {
                              .arg(path, FromLocal(read.error.Message())));
         return;
     }
-    ApplyProfile(*read.profile, model_, controls_);
+    ApplyProfile(*read.profile, model_, rules_);
 }
 
 void ProfileCommands::menSave_Click() {
@@ -111,7 +105,7 @@ void ProfileCommands::menSave_Click() {
     }
     // The question comes last, once the profile is known to be whole and on disk: a yes must
     // never be followed by a refusal that leaves the user wondering what was kept.
-    const ProfileWriteResult written = WriteProfile(model_, settings_);
+    const ProfileWriteResult written = WriteProfile(model_, rules_.Values());
     if (written.error) {
         MessageBox::show(parent_, title,
                          QStringLiteral("The profile can't be saved, as it can't hold this "

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "model/Model.h"
+#include "model/SettingsRules.h"
 #include "profiles/Profile.h"
 
 class QWidget;
@@ -15,12 +16,12 @@ class Filename;
 QString ProfileFolder();
 
 // The File menu's "Load Profile" and "Save Profile", and the start-up load of "Default.qv1".
-// The panel owns it and implements the controls; every failure is told in a message box, and a
-// profile that can't be read changes nothing.
+// The panel owns it; a load sets the settings through the panel's rules. Every failure is told
+// in a message box, and a profile that can't be read changes nothing.
 class ProfileCommands final {
 public:
-    ProfileCommands(Model& model, const PanelSettings& settings, ProfileControls& controls,
-                    Filename& dialog, QWidget* parent, QString folder = ProfileFolder());
+    ProfileCommands(Model& model, SettingsRules& rules, Filename& dialog, QWidget* parent,
+                    QString folder = ProfileFolder());
 
     void menLoad_Click();
     void menSave_Click();
@@ -35,8 +36,7 @@ public:
 
 private:
     Model& model_;
-    const PanelSettings& settings_;
-    ProfileControls& controls_;
+    SettingsRules& rules_;
     Filename& dialog_;
     QWidget* parent_ = nullptr;
     QString folder_;

@@ -27,7 +27,9 @@ class LineReader final {
 public:
     explicit LineReader(std::string_view text) : text_(text) {}
 
-    bool AtEnd() const { return pos_ >= text_.size(); }
+    // Empty lines at the very end are the end too: an editor's or a mailer's trailing line must
+    // not refuse an old profile that ends before its optional items.
+    bool AtEnd() const { return text_.find_first_not_of("\r\n", pos_) == std::string_view::npos; }
     int Line() const { return line_; }
 
     // The next line without its LF or CR LF; nothing at the end of the text.
@@ -57,29 +59,21 @@ public:
 
     Profile Read() {
         Profile profile;
-        CalibrationLimits& limits = profile.limits;
-        limits.MinX = Value("MinX");
-        limits.MaxX = Value("MaxX");
-        limits.MinY = Value("MinY");
-        limits.MaxY = Value("MaxY");
-        limits.MinTurn = Value("MinTurn");
-        limits.MaxTurn = Value("MaxTurn");
-        profile.DeadZone = Zone("the dead zone");
-        profile.MidDeadZone = Zone("the walk zone");
-        profile.chkWalk = CheckBox("the walk check box");
-        profile.chkCCTIMER = CheckBox("the High Precision Timer check box");
-        profile.chkAngles = CheckBox("the twist check box");
-        profile.DeadZone2 = Zone("the twist dead zone");
-        for (int mode = 0; mode < kModes; ++mode) {
-            for (int slot = 0; slot < kSlots; ++slot) {
-                profile.blocks[mode][slot] = Block(mode, slot);
+        for (const ProfileItem& item : ProfileItems()) {
+            if (item.item == Item::Blocks) {
+                for (int mode = 0; mode < kModes; ++mode) {
+                    for (int slot = 0; slot < kSlots; ++slot) {
+                        profile.blocks[mode][slot] = Block(mode, slot);
+                    }
+                }
+            } else if (!item.whenAbsent || !lines_.AtEnd()) {
+                const int value = Ranged(item.name, item.low, item.high);
+                if (item.limit != nullptr) {
+                    profile.limits.*item.limit = static_cast<int16_t>(value);
+                } else {
+                    profile.*item.value = value;
+                }
             }
-        }
-        if (!lines_.AtEnd()) {
-            profile.chkSimMouse = CheckBox("the Simulate Mouse check box");
-        }
-        if (!lines_.AtEnd()) {
-            profile.chkMovement = CheckBox("the movement check box");
         }
         return profile;
     }
@@ -116,9 +110,6 @@ private:
         }
         return value;
     }
-
-    int Zone(const std::string& name) { return Ranged(name, 20, 500); }
-    int CheckBox(const std::string& name) { return Ranged(name, 0, 2); }
 
     ProfileBlock Block(int mode, int slot) {
         ProfileBlock block;

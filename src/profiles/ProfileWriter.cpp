@@ -50,6 +50,20 @@ std::string PutBlock(std::string& out, const KeySteps& keys, const ComboSteps& c
     return {};
 }
 
+std::optional<ProfileWriteError> PutBlocks(std::string& out, const Model& model) {
+    for (int mode = 0; mode < kModes; ++mode) {
+        for (int slot = 0; slot < kSlots; ++slot) {
+            const std::string fault =
+                PutBlock(out, model.KeyMap[mode][slot], model.KeyMapCombo[mode][slot],
+                         model.KeyLabel[mode][slot]);
+            if (!fault.empty()) {
+                return ProfileWriteError{mode, slot, fault};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string ProfileWriteError::Message() const {
@@ -58,27 +72,15 @@ std::string ProfileWriteError::Message() const {
 
 ProfileWriteResult WriteProfile(const Model& model, const PanelSettings& settings) {
     std::string out;
-    const CalibrationLimits& limits = model.axes.Limits;
-    for (int value :
-         {limits.MinX, limits.MaxX, limits.MinY, limits.MaxY, limits.MinTurn, limits.MaxTurn}) {
-        Put(out, value);
-    }
-    for (int value : {settings.DeadZone, settings.MidDeadZone, settings.chkWalk,
-                      settings.chkCCTIMER, settings.chkAngles, settings.DeadZone2}) {
-        Put(out, value);
-    }
-    for (int mode = 0; mode < kModes; ++mode) {
-        for (int slot = 0; slot < kSlots; ++slot) {
-            const std::string fault =
-                PutBlock(out, model.KeyMap[mode][slot], model.KeyMapCombo[mode][slot],
-                         model.KeyLabel[mode][slot]);
-            if (!fault.empty()) {
-                return {{}, ProfileWriteError{mode, slot, fault}};
-            }
+    for (const ProfileItem& item : ProfileItems()) {
+        if (item.limit != nullptr) {
+            Put(out, model.axes.Limits.*item.limit);
+        } else if (item.setting != nullptr) {
+            Put(out, settings.*item.setting);
+        } else if (std::optional<ProfileWriteError> error = PutBlocks(out, model)) {
+            return {{}, std::move(error)};
         }
     }
-    Put(out, settings.chkSimMouse);
-    Put(out, settings.chkMovement);
     return {std::move(out), std::nullopt};
 }
 

@@ -2,18 +2,24 @@
 
 namespace qv {
 
-QMessageBox::StandardButton MessageBox::s_nextAnswer = QMessageBox::NoButton;
+bool MessageBox::s_answering = false;
+QList<QMessageBox::StandardButton> MessageBox::s_answers;
 QList<MessageBox::Shown> MessageBox::s_answered;
+std::function<void(const MessageBox::Shown&)> MessageBox::s_unexpected;
 
 QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton) {
-    if (s_nextAnswer != QMessageBox::NoButton) {
-        const QMessageBox::StandardButton answer = s_nextAnswer;
-        s_nextAnswer = QMessageBox::NoButton;
+    if (s_answering) {
         s_answered.append({title, text, buttons});
-        return answer;
+        if (s_answers.isEmpty()) {
+            if (s_unexpected) {
+                s_unexpected(s_answered.back());
+            }
+            return QMessageBox::NoButton;
+        }
+        return s_answers.takeFirst();
     }
     QMessageBox box(QMessageBox::NoIcon, title, MessageLines(text), buttons, parent);
     if (defaultButton != QMessageBox::NoButton) {
@@ -22,8 +28,14 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& tit
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void MessageBox::answerAll(std::function<void(const Shown&)> unexpected) {
+    s_answering = true;
+    s_unexpected = std::move(unexpected);
+}
+
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
-    s_nextAnswer = answer;
+    s_answering = true;
+    s_answers.append(answer);
 }
 
 const QList<MessageBox::Shown>& MessageBox::answered() {
@@ -32,6 +44,7 @@ const QList<MessageBox::Shown>& MessageBox::answered() {
 
 void MessageBox::clearAnswered() {
     s_answered.clear();
+    s_answers.clear();
 }
 
 QString MessageLines(const QString& text) {

@@ -7,17 +7,23 @@ namespace {
 
 const Bytes kReport2{0x02, 0x10, 0x10};
 
+void Pause(EngineHarness& h, bool paused) {
+    if (h.engine.Tray.Paused() != paused) {
+        h.engine.Tray.TogglePause();
+    }
+}
+
 TEST(EngineTick, SendsReport2AndDecodesOnEveryTickWhateverThePanelShows) {
     EngineHarness h;
     struct State {
         bool visible;
-        const char* caption;
+        bool paused;
     };
     int x = 100;
-    for (const State state : {State{false, kPauseEngine}, State{true, kPauseEngine},
-                              State{false, kResumeEngine}, State{true, kResumeEngine}}) {
+    for (const State state :
+         {State{false, false}, State{true, false}, State{false, true}, State{true, true}}) {
         h.panel.visible = state.visible;
-        h.panel.caption = state.caption;
+        Pause(h, state.paused);
         h.hid.featureReports.clear();
         h.model.axes.SampleX.isNew = false;
         h.tick({.x = ++x});
@@ -34,19 +40,19 @@ TEST(EngineTick, OutputGoesOutOnlyWhileHiddenAndRunning) {
     EngineHarness h;
     const Controls pressed{.x = 300, .buttons = kButton1};
     for (const bool visible : {true, false}) {
-        for (const char* caption : {kPauseEngine, kResumeEngine, "pause engine"}) {
-            if (!visible && std::string(caption) == kPauseEngine) {
+        for (const bool paused : {false, true}) {
+            if (!visible && !paused) {
                 continue;
             }
             h.panel.visible = visible;
-            h.panel.caption = caption;
+            Pause(h, paused);
             h.tick(pressed);
             h.tick(Controls{});
-            EXPECT_TRUE(h.sink.records.empty()) << visible << " " << caption;
+            EXPECT_TRUE(h.sink.records.empty()) << visible << " " << paused;
         }
     }
     h.panel.visible = false;
-    h.panel.caption = kPauseEngine;
+    Pause(h, false);
     h.tick(pressed);
     EXPECT_EQ(h.takeEvents(), (std::vector<std::string>{"+44", "+31"}));
 }
@@ -163,8 +169,8 @@ TEST(StartEngine, StartsTheChosenTimerThenLoadsTheProfileThenPlaysTheLamps) {
         EXPECT_EQ(h.ccDriver.running, choice == 1);
         EXPECT_EQ(h.ssDriver.running, choice == 0);
         EXPECT_EQ(h.ssDriver.period, std::chrono::milliseconds(choice == 0 ? 10 : 0));
-        EXPECT_EQ(h.panel.freqEnabled, choice == 1);
-        EXPECT_EQ(h.panel.timerMenuHighPrecision, choice == 1);
+        EXPECT_EQ(h.engine.Tray.FreqEnabled(), choice == 1);
+        EXPECT_EQ(h.engine.Tray.HighPrecisionChecked(), choice == 1);
         EXPECT_TRUE(h.panel.sendEnabled);
         EXPECT_EQ(h.panel.calls, (std::vector<std::string>{"FocusSend", "LoadDefaultProfile"}));
         EXPECT_TRUE(readyAtLoad);

@@ -116,10 +116,10 @@ TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
     };
     const Stop stops[] = {
         {"restored", [](EngineHarness& h) { h.panel.visible = true; }, {}},
-        {"paused", [](EngineHarness& h) { h.panel.caption = kResumeEngine; }, {"+44", "-44"}},
+        {"paused", [](EngineHarness& h) { h.engine.Tray.TogglePause(); }, {"+44", "-44"}},
         {"pause item",
          [](EngineHarness& h) {
-             h.panel.caption = kResumeEngine;
+             h.engine.Tray.TogglePause();
              h.engine.StopOutput();
          },
          {"+44", "-44"}},
@@ -138,7 +138,9 @@ TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
             << stop.name << ": slots in order, then the ring's group, each once";
 
         h.panel.visible = false;
-        h.panel.caption = kPauseEngine;
+        if (h.engine.Tray.Paused()) {
+            h.engine.Tray.TogglePause();
+        }
         h.tick({.x = 300, .buttons = kButton1 | kButton2});
         h.tick({});
         EXPECT_EQ(h.takeEvents(), stop.resumed)

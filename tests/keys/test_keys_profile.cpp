@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "KeysHarness.h"
-#include "RecordingControls.h"
+#include "model/SettingsRules.h"
 #include "profiles/ProfileReader.h"
 #include "profiles/ProfileWriter.h"
 
@@ -39,8 +39,8 @@ TEST(KeysProfile, SlotsBuiltInTheDialogSurviveASaveAndALoad) {
     const ProfileReadResult read = ReadProfile(written.bytes);
     ASSERT_TRUE(read.profile) << read.error.Message();
     test::KeysHarness loaded;
-    test::RecordingControls controls;
-    ApplyProfile(*read.profile, loaded.model, controls);
+    SettingsRules rules(loaded.model.settings);
+    ApplyProfile(*read.profile, loaded.model, rules);
 
     EXPECT_EQ(loaded.Stored(1, 9, 3), h.Stored(1, 9, 3));
     EXPECT_EQ(loaded.Stored(2, 20, 6), h.Stored(2, 20, 6));

@@ -46,14 +46,5 @@ TEST(Startup, TimerObjectsAreCreatedDisabledWithTheirModesAndIntervals) {
     EXPECT_EQ(delayTimer.TuningValue(), 10);
 }
 
-TEST(Startup, FailureLinesKeepTheBlankLineOfTheMessage) {
-    EXPECT_EQ(StartupFailureLines(),
-              "Quorvane Initialization Error\n"
-              "Unable to open Strategic Commander device\n"
-              "\n"
-              "Please remove and re-insert Strategic Commander\n"
-              "and run 'Quorvane' to try again.\n");
-}
-
 }  // namespace
 }  // namespace qv

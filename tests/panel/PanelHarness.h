@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "MessageBoxAnswers.h"
 #include "QtTestApp.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
@@ -44,6 +45,7 @@ public:
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}) {
+        MessageBox::clearAnswered();
         if (withController) {
             hid.addController();
         }

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
+#include <functional>
 #include <initializer_list>
 
 #include "PanelHarness.h"
+#include "model/Startup.h"
+#include "profiles/Filename.h"
+#include "profiles/ProfileWriter.h"
 
 namespace qv {
 namespace {
@@ -26,65 +31,42 @@ void ExpectSettingsMirrorControls(const PanelHarness& h) {
     EXPECT_EQ(s.chkWalk, h.c().chkWalk->Value());
     EXPECT_EQ(s.chkSimMouse, h.c().chkSimMouse->Value());
     EXPECT_EQ(s.chkCCTIMER, h.c().chkCCTIMER->Value());
-    EXPECT_EQ(s.DeadZone, h.c().DeadZone->Value());
-    EXPECT_EQ(s.MidDeadZone, h.c().MidDeadZone->Value());
-    EXPECT_EQ(s.DeadZone2, h.c().DeadZone2->Value());
-    EXPECT_EQ(s.Freq, h.c().Freq->Value());
+    EXPECT_EQ(s.DeadZone, h.c().DeadZone->value());
+    EXPECT_EQ(s.MidDeadZone, h.c().MidDeadZone->value());
+    EXPECT_EQ(s.DeadZone2, h.c().DeadZone2->value());
+    EXPECT_EQ(s.Freq, h.c().Freq->value());
 }
 
 TEST(DeadZone, DraggedWithWalkOffCarriesTheWalkZoneAlong) {
     PanelHarness h;
     h.Start();
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 100) << "start-up makes the walk zone the dead zone";
+    EXPECT_EQ(h.c().MidDeadZone->value(), 100) << "start-up makes the walk zone the dead zone";
 
     h.c().DeadZone->setSliderDown(true);
     h.c().DeadZone->setSliderPosition(180);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 180) << "the walk zone follows while dragging";
+    EXPECT_EQ(h.c().MidDeadZone->value(), 180) << "the walk zone follows while dragging";
     EXPECT_EQ(h.model.settings.DeadZone, 180) << "the engine sees the thumb where it stands";
     h.c().DeadZone->setSliderPosition(300);
     h.c().DeadZone->setSliderDown(false);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 300);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 300);
     ExpectSettingsMirrorControls(h);
 
-    h.c().DeadZone->SetValue(60);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 60) << "with walk off it follows downwards too";
+    h.c().DeadZone->setValue(60);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 60) << "with walk off it follows downwards too";
     ExpectSettingsMirrorControls(h);
 }
 
-TEST(WalkZone, StaysAtOrAboveTheDeadZoneWithWalkOn) {
+TEST(WalkZone, DraggedWithWalkOnPullsTheDeadZoneShownDown) {
     PanelHarness h;
     h.Start();
     h.c().chkWalk->click();
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 256) << "nothing parked yet: the first walk zone";
     EXPECT_TRUE(h.c().MidDeadZone->isEnabled());
     EXPECT_TRUE(h.c().btnKEY[kWalkSlot]->isEnabled());
-
-    h.c().DeadZone->SetValue(300);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 300) << "pushed up by the dead zone";
-    h.c().DeadZone->SetValue(200);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 300) << "with walk on it is not pulled down";
-    h.c().MidDeadZone->SetValue(150);
-    EXPECT_EQ(h.c().DeadZone->Value(), 150) << "the walk zone pulls the dead zone down";
-    Drag(h.c().MidDeadZone, {140, 120});
-    EXPECT_EQ(h.c().DeadZone->Value(), 120);
-    ExpectSettingsMirrorControls(h);
-}
-
-TEST(WalkBox, ParksTheWalkZoneWhenOffAndBringsItBackWhenOn) {
-    PanelHarness h;
-    h.Start();
-    h.c().chkWalk->click();
-    h.c().MidDeadZone->SetValue(400);
-    h.c().chkWalk->click();
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 100) << "walk off: the walk zone is the dead zone";
-    EXPECT_FALSE(h.c().MidDeadZone->isEnabled());
-    EXPECT_FALSE(h.c().btnKEY[kWalkSlot]->isEnabled());
-
-    h.c().DeadZone->SetValue(450);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 450);
-    h.c().chkWalk->click();
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 400) << "the parked walk zone comes back";
-    EXPECT_EQ(h.c().DeadZone->Value(), 400) << "and pulls the dead zone down to it";
+    EXPECT_EQ(h.c().MidDeadZone->value(), 256);
+    h.c().DeadZone->setValue(200);
+    Drag(h.c().MidDeadZone, {180, 120});
+    EXPECT_EQ(h.c().DeadZone->value(), 120);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 120);
     ExpectSettingsMirrorControls(h);
 }
 
@@ -92,7 +74,7 @@ TEST(SimulateMouse, PutsWalkAsideAndRestoresIt) {
     PanelHarness h;
     h.Start();
     h.c().chkWalk->click();
-    h.c().MidDeadZone->SetValue(320);
+    h.c().MidDeadZone->setValue(320);
     h.c().chkSimMouse->click();
     for (int slot = 0; slot < 4; ++slot) {
         EXPECT_TRUE(h.c().btnKEY[slot]->isHidden()) << slot;
@@ -100,7 +82,7 @@ TEST(SimulateMouse, PutsWalkAsideAndRestoresIt) {
     }
     EXPECT_EQ(h.c().chkWalk->Value(), 0);
     EXPECT_FALSE(h.c().chkWalk->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 100);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 100);
     ExpectSettingsMirrorControls(h);
 
     h.c().chkSimMouse->click();
@@ -110,21 +92,8 @@ TEST(SimulateMouse, PutsWalkAsideAndRestoresIt) {
     }
     EXPECT_EQ(h.c().chkWalk->Value(), 1);
     EXPECT_TRUE(h.c().chkWalk->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 320);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 320);
     ExpectSettingsMirrorControls(h);
-}
-
-TEST(SimulateMouse, WithWalkOffParksNothingAndLeavesWalkOff) {
-    PanelHarness h;
-    h.Start();
-    h.c().chkWalk->click();
-    h.c().MidDeadZone->SetValue(333);
-    h.c().chkWalk->click();
-    h.c().chkSimMouse->click();
-    h.c().chkSimMouse->click();
-    EXPECT_EQ(h.c().chkWalk->Value(), 0);
-    h.c().chkWalk->click();
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 333);
 }
 
 TEST(Movement, OffDisablesItsControlsAndOnLeavesHiddenButtonsHidden) {
@@ -153,30 +122,12 @@ TEST(Twist, OffDisablesItsButtonsAndDeadZone) {
     EXPECT_TRUE(h.c().DeadZone2->isEnabled());
 }
 
-TEST(ProfileValues, TwoCountsAsOnExceptForWalk) {
-    PanelHarness h;
-    h.Start();
-    h.c().chkWalk->click();
-    h.panel->SetControlValue(Item::chkWalk, 2);
-    EXPECT_FALSE(h.c().MidDeadZone->isEnabled()) << "2 is off for walk";
-    EXPECT_EQ(h.c().MidDeadZone->Value(), h.c().DeadZone->Value());
-    h.panel->SetControlValue(Item::chkAngles, 0);
-    h.panel->SetControlValue(Item::chkAngles, 2);
-    EXPECT_TRUE(h.c().DeadZone2->isEnabled());
-    h.panel->SetControlValue(Item::chkSimMouse, 2);
-    EXPECT_TRUE(h.c().btnKEY[0]->isHidden());
-    h.panel->SetControlValue(Item::chkMovement, 0);
-    h.panel->SetControlValue(Item::chkMovement, 2);
-    EXPECT_TRUE(h.c().DeadZone->isEnabled());
-    ExpectSettingsMirrorControls(h);
-}
-
 TEST(Frequency, LabelShowsTheValueWithASignBlank) {
     PanelHarness h;
     h.Start();
     EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
     h.c().Freq->setEnabled(true);
-    h.c().Freq->SetValue(10);
+    h.c().Freq->setValue(10);
     EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  10ms"));
     h.c().Freq->setSliderDown(true);
     h.c().Freq->setSliderPosition(1);
@@ -189,7 +140,7 @@ TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
     PanelHarness h;
     ASSERT_TRUE(h.panel->Form_Load());
     h.c().chkAngles->SetValue(0);
-    h.c().DeadZone->SetValue(200);
+    h.c().DeadZone->setValue(200);
     EXPECT_EQ(h.panel->focusWidget(), nullptr) << "a hidden panel moves no focus";
 
     h.panel->show();
@@ -199,8 +150,62 @@ TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
     h.c().chkAngles->click();
     EXPECT_EQ(h.panel->focusWidget(), h.c().Send);
     h.c().CancelButton->setFocus();
-    h.c().MidDeadZone->SetValue(300);
+    h.c().MidDeadZone->setValue(300);
     EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "a disabled walk zone keeps it";
+}
+
+// Saves the panel's settings as `name` in its profile folder, with `set` applied to the defaults.
+void SaveProfile(PanelHarness& h, const char* name,
+                 const std::function<void(PanelSettings&)>& set) {
+    Model model;
+    ApplyStartupDefaults(model);
+    set(model.settings);
+    const ProfileWriteResult file = WriteProfile(model, model.settings);
+    QFile out(h.folder.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file.bytes.data(), static_cast<qint64>(file.bytes.size()));
+}
+
+void LoadProfile(PanelHarness& h, const char* name) {
+    h.panel->findChild<Filename*>()->setNextAnswer(QString::fromUtf8(name));
+    h.m().menLoad->trigger();
+}
+
+TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) {
+    PanelHarness h;
+    h.Start();
+    SaveProfile(h, "walk.qv1", [](PanelSettings& s) {
+        s.DeadZone = 120;
+        s.MidDeadZone = 300;
+        s.chkWalk = 1;
+    });
+    SaveProfile(h, "mouse.qv1", [](PanelSettings& s) { s.chkSimMouse = 1; });
+    const auto expectWalk = [&h](const char* after) {
+        EXPECT_EQ(h.c().chkWalk->Value(), 1) << after;
+        EXPECT_TRUE(h.c().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.c().MidDeadZone->value(), 300) << after;
+        EXPECT_EQ(h.c().DeadZone->value(), 120) << after;
+        EXPECT_TRUE(h.c().MidDeadZone->isEnabled()) << after;
+        EXPECT_FALSE(h.c().btnKEY[0]->isHidden()) << after;
+    };
+    const auto expectMouse = [&h](const char* after) {
+        EXPECT_EQ(h.c().chkWalk->Value(), 0) << after;
+        EXPECT_FALSE(h.c().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.c().MidDeadZone->value(), 100) << after;
+        EXPECT_TRUE(h.c().btnKEY[0]->isHidden()) << after;
+    };
+    LoadProfile(h, "walk.qv1");
+    expectWalk("a fresh start");
+    LoadProfile(h, "walk.qv1");
+    expectWalk("the same profile");
+    LoadProfile(h, "mouse.qv1");
+    expectMouse("the walking one");
+    h.c().chkSimMouse->click();
+    EXPECT_EQ(h.c().chkWalk->Value(), 0) << "the mouse profile's walk, not the one before";
+    h.c().chkSimMouse->click();
+    LoadProfile(h, "walk.qv1");
+    expectWalk("the mouse one");
+    ExpectSettingsMirrorControls(h);
 }
 
 TEST(Pages, AClickOpensThePageClicked) {

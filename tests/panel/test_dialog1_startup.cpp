@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "PanelHarness.h"
+#include "panel/StartupFailure.h"
 #include "profiles/ProfileWriter.h"
 #include "ui/MessageBox.h"
 
@@ -46,7 +47,7 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     EXPECT_FALSE(h.m().TrayCC->isChecked());
     EXPECT_FALSE(h.c().Freq->isEnabled());
     EXPECT_TRUE(h.c().Send->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 100);
+    EXPECT_EQ(h.c().MidDeadZone->value(), 100);
     EXPECT_EQ(h.model.settings.MidDeadZone, 100);
     EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
     EXPECT_EQ(h.model.KeyLabel[2][0], "Move Up");
@@ -77,10 +78,9 @@ TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_EQ(h.model.KeyLabel[0][7], "Fire");
     EXPECT_EQ(h.model.axes.Limits.MaxX, 500);
-    EXPECT_EQ(h.c().DeadZone->Value(), 120);
+    EXPECT_EQ(h.c().DeadZone->value(), 120);
     EXPECT_EQ(h.c().chkWalk->Value(), 1);
-    EXPECT_EQ(h.c().MidDeadZone->Value(), 256)
-        << "walk turned on by a profile brings the parked walk zone, not the one read";
+    EXPECT_EQ(h.c().MidDeadZone->value(), 300) << "the profile's own walk zone, not a parked one";
     EXPECT_FALSE(h.c().DeadZone2->isEnabled());
     EXPECT_EQ(h.c().chkCCTIMER->Value(), 1);
     EXPECT_TRUE(h.cc.running) << "the stored timer choice reaches the timers";
@@ -119,13 +119,20 @@ TEST(Startup, WithoutInputOutputTheUserIsToldOnceAfterThePanelShows) {
     ASSERT_EQ(MessageBox::answered().size(), 1);
     EXPECT_EQ(MessageBox::answered().front().text, why);
 
-    MessageBox::setNextAnswer(QMessageBox::Ok);
     h.c().Send->click();
     h.tray.DoubleClicked();
     QCoreApplication::processEvents();
     EXPECT_EQ(MessageBox::answered().size(), 1) << "once";
-    MessageBox::setNextAnswer(QMessageBox::NoButton);
     EXPECT_TRUE(h.ss.running) << "the program goes on, previewing";
+}
+
+TEST(Startup, FailureLinesKeepTheBlankLineOfTheMessage) {
+    EXPECT_EQ(StartupFailureLines(),
+              "Quorvane Initialization Error\n"
+              "Unable to open Strategic Commander device\n"
+              "\n"
+              "Please remove and re-insert Strategic Commander\n"
+              "and run 'Quorvane' to try again.\n");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "PanelHarness.h"
 #include "panel/SystemTray.h"
@@ -13,28 +15,26 @@ using test::PanelHarness;
 constexpr uint8_t kButton1 = 0x01;
 constexpr uint16_t kButton1Key = 0x31;
 
+// Whether the tray menu is open for use; "Restore Control Panel" and "Exit" are usable always.
 bool TrayMenuEnabled(const PanelHarness& h) {
-    bool all = true;
-    bool none = true;
-    for (QAction* item : h.m().TrayOptions->actions()) {
-        if (!item->isSeparator()) {
-            all = all && item->isEnabled();
-            none = none && !item->isEnabled();
-        }
-    }
-    EXPECT_TRUE(all || none) << "the tray menu is enabled or disabled as a whole";
-    return all;
+    EXPECT_TRUE(h.m().TrayRestore->isEnabled());
+    EXPECT_TRUE(h.m().TrayExit->isEnabled());
+    const bool enabled = h.m().TrayPause->isEnabled();
+    EXPECT_EQ(h.m().TrayCC->isEnabled(), enabled);
+    EXPECT_EQ(h.m().TraySS->isEnabled(), enabled);
+    return enabled;
 }
 
 std::string Caption(const PanelHarness& h) {
-    EXPECT_EQ(h.m().TrayPause->text().toStdString(), h.panel->TrayPauseCaption());
-    return h.panel->TrayPauseCaption();
+    const std::string caption = h.panel->TheEngine().Tray.PauseCaption();
+    EXPECT_EQ(h.m().TrayPause->text().toStdString(), caption);
+    return caption;
 }
 
 TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
     PanelHarness h;
     h.Start();
-    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
     EXPECT_FALSE(TrayMenuEnabled(h));
     EXPECT_EQ(Caption(h), "Pause Engine");
@@ -45,11 +45,11 @@ TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
     h.ss.fire();
     EXPECT_TRUE(h.sink.keyDowns().empty()) << "the shown panel only previews";
 
-    h.c().Freq->SetValue(3);
+    h.c().Freq->setValue(3);
     EXPECT_EQ(h.ccTimer().Interval(), 10) << "the period waits for the next trip to the tray";
     h.c().Send->click();
     EXPECT_FALSE(h.panel->isVisible());
-    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_FALSE(h.panel->Shown());
     EXPECT_TRUE(h.tray.shown);
     EXPECT_EQ(h.tray.menu, h.m().TrayOptions);
     EXPECT_EQ(h.m().TrayOptions->defaultAction(), h.m().TrayRestore);
@@ -91,7 +91,7 @@ TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
     h.c().Send->click();
     h.m().TrayPause->trigger();
     h.tray.DoubleClicked();
-    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
     EXPECT_FALSE(TrayMenuEnabled(h));
     EXPECT_EQ(h.ccTimer().Interval(), 10);
@@ -102,7 +102,7 @@ TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
     EXPECT_EQ(Caption(h), "Pause Engine");
     EXPECT_TRUE(h.ss.running);
     h.m().TrayRestore->trigger();
-    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.panel->Shown());
     EXPECT_TRUE(h.ss.running) << "a running timer goes on as the preview's";
     EXPECT_EQ(h.tray.log, (std::vector<std::string>{"add", "delete", "add", "delete"}));
 }
@@ -141,19 +141,43 @@ TEST(Tray, MinimisingGoesToTheTrayWithTheCaptionAsItStands) {
     EXPECT_EQ(Caption(h), "Pause Engine");
     EXPECT_TRUE(h.ss.running) << "output runs";
     h.tray.DoubleClicked();
-    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.panel->isMinimized());
 
     h.c().Send->click();
     h.m().TrayPause->trigger();
     h.tray.DoubleClicked();
-    h.c().Freq->SetValue(7);
+    h.c().Freq->setValue(7);
     h.panel->showMinimized();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_FALSE(h.panel->Shown());
     EXPECT_EQ(Caption(h), "Resume Engine");
     EXPECT_TRUE(h.ss.running) << "the chosen timer ticks without output";
     EXPECT_EQ(h.ccTimer().Interval(), 7);
+}
+
+TEST(Tray, AfterAMinimiseTheMenuStillRestoresAndExits) {
+    PanelHarness h;
+    h.Start();
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(h.tray.shown);
+    EXPECT_FALSE(h.m().TrayPause->isEnabled()) << "only Start Engine opens the rest";
+    EXPECT_FALSE(h.m().TrayCC->isEnabled());
+    h.m().TrayRestore->trigger();
+    EXPECT_TRUE(h.panel->Shown());
+    EXPECT_FALSE(h.tray.shown);
+
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(h.panel->Shown());
+    QTimer::singleShot(0, h.m().TrayExit, &QAction::trigger);
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(1); });
+    guard.start(10000);
+    QEventLoop loop;
+    EXPECT_EQ(loop.exec(), 0) << "the tray's Exit ends the program";
+    EXPECT_EQ(h.hid.closed, 1);
 }
 
 TEST(Tray, TimerItemsChooseTheTimerWhateverThePauseState) {
@@ -209,11 +233,11 @@ TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
 TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
     PanelHarness h(true, false);
     h.Start();
-    h.c().Freq->SetValue(2);
+    h.c().Freq->setValue(2);
     h.c().Send->click();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.panel->isMinimized());
-    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_FALSE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
     EXPECT_EQ(h.ccTimer().Interval(), 2);
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
@@ -222,13 +246,13 @@ TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
 
     h.panel->showNormal();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(h.panel->Visible());
+    EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(TrayMenuEnabled(h)) << "bringing it back is the restore";
     EXPECT_EQ(h.ccTimer().Interval(), 10);
 
     h.panel->showMinimized();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(h.panel->Visible());
+    EXPECT_FALSE(h.panel->Shown());
     EXPECT_EQ(h.ccTimer().Interval(), 2);
 }
 

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "MessageBoxAnswers.h"
 #include "ProfileText.h"
 #include "QtTestApp.h"
-#include "RecordingControls.h"
 #include "TempFolder.h"
 #include "profiles/Filename.h"
 #include "profiles/ProfileCommands.h"
@@ -22,8 +22,9 @@ protected:
         FillDefaults(*model);
         model->axes.Limits = {512, -512, 512, -512, 512, -512};
         MessageBox::clearAnswered();
+        rules.Changed = [this] { ++settingsLoaded; };
     }
-    ~ProfileCommandsTest() override { MessageBox::setNextAnswer(QMessageBox::NoButton); }
+    ~ProfileCommandsTest() override { MessageBox::clearAnswered(); }
 
     std::filesystem::path File(const char* name) const {
         return std::filesystem::path(folder.toStdString()) / name;
@@ -38,9 +39,11 @@ protected:
     QTemporaryDir documents;
     QString folder = documents.filePath(QStringLiteral("Strategic Commander"));
     std::unique_ptr<Model> model = std::make_unique<Model>();
-    test::RecordingControls controls;
+    SettingsRules rules{model->settings};
+    // How many settings loads have set.
+    int settingsLoaded = 0;
     Filename dialog;
-    ProfileCommands commands{*model, model->settings, controls, dialog, nullptr, folder};
+    ProfileCommands commands{*model, rules, dialog, nullptr, folder};
 };
 
 TEST_F(ProfileCommandsTest, AFirstRunKeepsTheDefaultsSilently) {
@@ -52,7 +55,7 @@ TEST_F(ProfileCommandsTest, AFirstRunKeepsTheDefaultsSilently) {
     EXPECT_FALSE(commands.LoadDefaultProfile);
     EXPECT_TRUE(dialog.answerPending());
     EXPECT_TRUE(MessageBox::answered().isEmpty());
-    EXPECT_TRUE(controls.calls.empty());
+    EXPECT_EQ(settingsLoaded, 0);
     EXPECT_TRUE(ModelIs(*before));
     EXPECT_FALSE(QDir(folder).exists());
 }
@@ -64,8 +67,8 @@ TEST_F(ProfileCommandsTest, StartUpLoadsTheDefaultProfileWithoutTheDialog) {
     commands.LoadDefaultProfile = true;
     commands.menLoad_Click();
     EXPECT_EQ(model->KeyLabel[0][0], "Hi");
-    EXPECT_EQ(controls.settings.chkSimMouse, 1);
-    EXPECT_EQ(controls.settings.chkMovement, 1);
+    EXPECT_EQ(model->settings.chkSimMouse, 1);
+    EXPECT_EQ(model->settings.chkMovement, 1);
 }
 
 TEST_F(ProfileCommandsTest, StartUpTakesTheDefaultProfileWhateverItsCase) {
@@ -101,7 +104,7 @@ TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
     EXPECT_TRUE(text.contains(folder + QStringLiteral("/bad.qv1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("line 18: a number outside"))) << text.toStdString();
     EXPECT_TRUE(ModelIs(*before));
-    EXPECT_TRUE(controls.calls.empty());
+    EXPECT_EQ(settingsLoaded, 0);
 
     dialog.setNextAnswer(QString());
     commands.menLoad_Click();

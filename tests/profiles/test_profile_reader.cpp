@@ -74,6 +74,27 @@ TEST(ProfileReader, AcceptsLooseButUnambiguousText) {
     EXPECT_EQ(skipped.blocks[0][0].label, "AB");
 }
 
+TEST(ProfileReader, EmptyLinesAtTheVeryEndAreTheEndOfTheFile) {
+    for (const char* tail : {"\r\n", "\n", "\r\n\r\n\r\n"}) {
+        const Profile old = Read(Head() + EmptyBlocks(102) + tail);
+        EXPECT_FALSE(old.chkSimMouse) << "an old profile without items 14 and 15";
+        EXPECT_FALSE(old.chkMovement);
+        const Profile partial = Read(Head() + EmptyBlocks(102) + Lines({1}) + tail);
+        EXPECT_EQ(partial.chkSimMouse, 1);
+        EXPECT_FALSE(partial.chkMovement);
+    }
+
+    const ProfileReadResult early = ReadProfile(Head() + EmptyBlocks(101) + Lines({0}) + "\r\n");
+    EXPECT_FALSE(early.profile);
+    EXPECT_NE(early.error.what.find("ends before"), std::string::npos) << early.error.what;
+    EXPECT_EQ(early.error.line, 12 + 101 * 3 + 2);
+
+    const ProfileReadResult inside =
+        ReadProfile(Head() + EmptyBlocks(102) + "\r\n" + Lines({1, 1}));
+    EXPECT_FALSE(inside.profile) << "an empty line before the last item is no end";
+    EXPECT_NE(inside.error.what.find("empty line"), std::string::npos);
+}
+
 TEST(ProfileReader, KeyListsHoldAtMost255Values) {
     std::string longest = Lines({254});
     for (int step = 1; step < 253; ++step) {

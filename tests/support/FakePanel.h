@@ -17,13 +17,10 @@ public:
         bool operator==(const Colour&) const = default;
     };
 
-    bool Visible() const override { return visible; }
-    std::string TrayPauseCaption() const override { return caption; }
+    bool Shown() const override { return visible; }
     void Refresh() override { calls.push_back("Refresh"); }
     void SetSlotColour(int slot, bool active) override { colours.push_back({slot, active}); }
     void SetSimMouseColour(bool active) override { colours.push_back({-1, active}); }
-    void SetFreqEnabled(bool enabled) override { freqEnabled = enabled; }
-    void SetTimerMenuChecks(bool highPrecision) override { timerMenuHighPrecision = highPrecision; }
     void SetSendEnabled(bool enabled) override { sendEnabled = enabled; }
     void FocusSend() override { calls.push_back("FocusSend"); }
     void LoadDefaultProfile() override {
@@ -34,11 +31,8 @@ public:
     }
 
     bool visible = false;
-    std::string caption = kPauseEngine;
     std::vector<std::string> calls;
     std::vector<Colour> colours;
-    bool freqEnabled = false;
-    bool timerMenuHighPrecision = false;
     bool sendEnabled = false;
     std::function<void()> onLoadDefaultProfile;
 };

@@ -1,43 +1,24 @@
 #pragma once
 
-#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "model/Model.h"
+#include "model/Startup.h"
 #include "panel/LiveView.h"
-#include "panel/PictureBox.h"
+#include "panel/PanelControls.h"
+#include "panel/PanelLook.h"
 
 namespace qv::test {
 
-// The controls of the live view at the panel's design geometry (twips / 15), without the rest
-// of the panel. The program's QApplication must exist first.
+// The panel's own controls, laid out as the panel lays them out, with the live view over them
+// and the tables as start-up leaves them. The program's QApplication must exist first.
 struct LiveViewPanel {
-    LiveViewPanel() {
-        window.resize(505, 513);
-        const std::array<int, kPages> tops{288, 400, 432};
-        const std::array<int, kPages> heights{105, 25, 25};
-        for (int k = 0; k < kPages; ++k) {
-            pages[k] = new QWidget(&window);
-            pages[k]->setGeometry(264, tops[k], 225, heights[k]);
-        }
-        slider = new PictureBox(210, 750, &window);
-        slider->setGeometry(208, 432, 33, 65);
-        slider->SetFillColor(kRed);
-        picture1 = new PictureBox(1030, 1030, &window);
-        picture1->setGeometry(80, 48, 97, 97);
-        picture2 = new PictureBox(1030, 1030, &window);
-        picture2->setGeometry(328, 48, 97, 97);
-        picture2->SetDrawWidth(2);
-        LiveViewControls controls{pages, slider, picture1, picture2, {}};
-        for (int i = 0; i < kSlots; ++i) {
-            buttons[i] = new QPushButton(QString::number(i), &window);
-            controls.btnKEY[i] = buttons[i];
-        }
-        FillDefaults(model);
-        model.settings.MidDeadZone = model.settings.DeadZone;
-        view = std::make_unique<LiveView>(model, controls);
+    LiveViewPanel() : c(BuildPanelControls(&window)) {
+        window.setFixedSize(Px(7575), Px(7695));
+        ApplyStartupDefaults(model);
+        view = std::make_unique<LiveView>(model, LiveViewOf(c));
     }
 
     void Refresh(int times = 1) {
@@ -47,11 +28,12 @@ struct LiveViewPanel {
     }
 
     QWidget window;
-    std::array<QWidget*, kPages> pages{};
-    PictureBox* slider = nullptr;
-    PictureBox* picture1 = nullptr;
-    PictureBox* picture2 = nullptr;
-    std::array<QPushButton*, kSlots> buttons{};
+    PanelControls c;
+    std::array<PageBox*, kPages>& pages = c.lblButton;
+    PictureBox*& slider = c.Slider;
+    PictureBox*& picture1 = c.Picture1;
+    PictureBox*& picture2 = c.Picture2;
+    std::array<QPushButton*, kSlots>& buttons = c.btnKEY;
     Model model;
     std::unique_ptr<LiveView> view;
 };
