@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "keys/Keys.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 
@@ -71,6 +72,7 @@ Dialog1::Dialog1(PanelParts parts)
     engine_.Tray.Changed = [this] { MirrorTray(); };
     ConnectSettings();
     ConnectCommands();
+    ConnectSlotButtons();
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
 }

@@ -20,6 +20,7 @@
 namespace qv {
 
 class Filename;
+class Keys;
 
 // What the panel works with: the program wires the real ones, tests fakes.
 struct PanelParts {
@@ -64,6 +65,9 @@ public:
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
+    void btnKEY_Click(int Index);
+    // The assignment dialog, made when it is first needed.
+    Keys& KeyDialog();
 
     // PanelView
     bool Shown() const override;
@@ -83,6 +87,7 @@ protected:
 private:
     void ConnectSettings();
     void ConnectCommands();
+    void ConnectSlotButtons();
     void MirrorSettings();
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
@@ -102,6 +107,7 @@ private:
     Engine engine_;
     SettingsRules rules_;
     Filename* filename_ = nullptr;
+    std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;
     bool inputProblemTold_ = false;

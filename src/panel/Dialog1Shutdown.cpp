@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "device/LampSequences.h"
+#include "keys/Keys.h"
 #include "panel/Dialog1.h"
 #include "profiles/Filename.h"
 
@@ -43,6 +44,9 @@ void Dialog1::Unload() {
 void Dialog1::UnloadDialogs() {
     unloading_ = true;
     filename_->close();
+    if (keys_) {
+        keys_->close();
+    }
 }
 
 // The title bar's close button is one more way to "&Exit".
