@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include "calibration/Calibration.h"
+#include "keys/Keys.h"
 #include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
@@ -73,6 +74,7 @@ Dialog1::Dialog1(PanelParts parts)
     engine_.Tray.Changed = [this] { MirrorTray(); };
     ConnectSettings();
     ConnectCommands();
+    ConnectSlotButtons();
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
 }

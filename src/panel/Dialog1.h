@@ -21,6 +21,7 @@ namespace qv {
 
 class Calibration;
 class Filename;
+class Keys;
 
 // What the panel works with: the program wires the real ones, tests fakes.
 struct PanelParts {
@@ -67,6 +68,9 @@ public:
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
+    void btnKEY_Click(int Index);
+    // The assignment dialog, made when it is first needed.
+    Keys& KeyDialog();
     // Opens the calibration dialog modally; returns once it hides.
     void Calibrate_Click();
 
@@ -88,6 +92,7 @@ protected:
 private:
     void ConnectSettings();
     void ConnectCommands();
+    void ConnectSlotButtons();
     void MirrorSettings();
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
@@ -109,6 +114,7 @@ private:
     // Loaded on first use, then hidden between openings.
     Calibration* calibration_ = nullptr;
     Filename* filename_ = nullptr;
+    std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;
     bool inputProblemTold_ = false;

@@ -3,6 +3,7 @@
 
 #include "calibration/Calibration.h"
 #include "device/LampSequences.h"
+#include "keys/Keys.h"
 #include "panel/Dialog1.h"
 #include "profiles/Filename.h"
 
@@ -49,6 +50,9 @@ void Dialog1::UnloadDialogs() {
     delete calibration_;
     calibration_ = nullptr;
     filename_->close();
+    if (keys_) {
+        keys_->close();
+    }
 }
 
 // The title bar's close button is one more way to "&Exit".
