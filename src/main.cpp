@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     qv::DeviceLink link(platform);
     qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
+    qv::QtTimerDriver calibrationDriver;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
                        .link = link,
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
+                       .calibrationDriver = &calibrationDriver,
                        .inputProblem = inputProblem});
     qv::EndOnTimerFailure(panel, ccDriver);
     return qv::RunPanel(panel, terminations);

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "calibration/Calibration.h"
 #include "keys/Keys.h"
+#include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 
@@ -88,11 +90,21 @@ void Dialog1::ConnectCommands() {
     connect(m_.menLoad, &QAction::triggered, this, [this] { profiles_->menLoad_Click(); });
     connect(m_.menSave, &QAction::triggered, this, [this] { profiles_->menSave_Click(); });
     connect(m_.menExit, &QAction::triggered, this, &Dialog1::menExit_Click);
+    connect(m_.Calibrate, &QAction::triggered, this, &Dialog1::Calibrate_Click);
     connect(m_.TrayPause, &QAction::triggered, this, &Dialog1::TrayPause_Click);
     connect(m_.TrayRestore, &QAction::triggered, this, &Dialog1::TrayRestore_Click);
     connect(m_.TrayExit, &QAction::triggered, this, &Dialog1::TrayExit_Click);
     connect(m_.TrayCC, &QAction::triggered, this, &Dialog1::TrayCC_Click);
     connect(m_.TraySS, &QAction::triggered, this, &Dialog1::TraySS_Click);
+}
+
+void Dialog1::Calibrate_Click() {
+    if (calibration_ == nullptr) {
+        calibration_ = new Calibration(model_, parts_.clock, parts_.calibrationDriver, this);
+    }
+    RestartCalibration(model_);
+    calibration_->ssTimer.SetEnabled(true);
+    calibration_->exec();
 }
 
 void Dialog1::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,7 @@
 
 namespace qv {
 
+class Calibration;
 class Filename;
 class Keys;
 
@@ -31,6 +32,8 @@ struct PanelParts {
     TrayArea& tray;
     TimerDriver* ccDriver = nullptr;
     TimerDriver* ssDriver = nullptr;
+    // The calibration dialog's own timer.
+    TimerDriver* calibrationDriver = nullptr;
     QString profileFolder = ProfileFolder();
     // Why no keyboard and mouse output can be made, or empty when it can.
     QString inputProblem;
@@ -68,6 +71,8 @@ public:
     void btnKEY_Click(int Index);
     // The assignment dialog, made when it is first needed.
     Keys& KeyDialog();
+    // Opens the calibration dialog modally; returns once it hides.
+    void Calibrate_Click();
 
     // PanelView
     bool Shown() const override;
@@ -106,6 +111,8 @@ private:
     PanelMenus m_;
     Engine engine_;
     SettingsRules rules_;
+    // Loaded on first use, then hidden between openings.
+    Calibration* calibration_ = nullptr;
     Filename* filename_ = nullptr;
     std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;

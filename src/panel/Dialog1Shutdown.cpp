@@ -1,6 +1,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "calibration/Calibration.h"
 #include "device/LampSequences.h"
 #include "keys/Keys.h"
 #include "panel/Dialog1.h"
@@ -41,8 +42,13 @@ void Dialog1::Unload() {
     close();
 }
 
+// In the order they go before the panel itself. The exit may find the calibration dialog open (a
+// termination signal while it was shown): unloading it stops its timer and ends its modal loop,
+// committing nothing.
 void Dialog1::UnloadDialogs() {
     unloading_ = true;
+    delete calibration_;
+    calibration_ = nullptr;
     filename_->close();
     if (keys_) {
         keys_->close();

@@ -59,6 +59,7 @@ struct PanelHarness {
             .tray = desktopTray != nullptr ? *desktopTray : static_cast<TrayArea&>(tray),
             .ccDriver = &cc,
             .ssDriver = &ss,
+            .calibrationDriver = &calib,
             .profileFolder = folder.path(),
             .inputProblem = std::move(inputProblem),
         });
@@ -86,6 +87,7 @@ struct PanelHarness {
     FakeTray tray;
     StepTimerDriver cc;
     StepTimerDriver ss;
+    StepTimerDriver calib;
     QTemporaryDir folder;
     Model model;
     std::unique_ptr<Dialog1> panel;
