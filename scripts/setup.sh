@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Quorvane needs to build, run and test; only what is missing.
+# Installs the Debian packages that Quorvane needs, only those that are missing:
+#   scripts/setup.sh program   what building and running the program needs
+#   scripts/setup.sh           that, and what the tests, benchmarks, sanitizers and fuzzer need
+# Root installs them at once; a normal user through sudo when it is there, and otherwise is told
+# which command to run as root.
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format
+    cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-webengine-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-liberation
-    qemu-system-x86 busybox-static openbox trayer
+    fonts-liberation
 )
+if [ "${1:-}" != program ]; then
+    packages+=(
+        clang libclang-rt-14-dev clang-format
+        libgtest-dev libgmock-dev libbenchmark-dev
+        xvfb xauth openbox trayer desktop-file-utils appstream
+        qemu-system-x86 busybox-static
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -16,15 +26,19 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-
 if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
+install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${install[@]}"
+elif ! command -v sudo >/dev/null ||
+    ! { echo "Installing through sudo: ${missing[*]}" && sudo apt-get update -qq &&
+        sudo env DEBIAN_FRONTEND=noninteractive "${install[@]}"; }; then
+    echo "Quorvane needs these Debian packages; install them as root with:" \
+        "apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,7 +17,28 @@
 #include "timer/TimerFdDriver.h"
 #include "ui/AppLook.h"
 
+namespace {
+
+bool Unset(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr || *value == '\0';
+}
+
+// Started outside a desktop session (a console, ssh without forwarding), Qt would abort with a
+// page of its own; one line says what is missing. A platform chosen by hand is left to Qt.
+bool NoDisplayAtAll() {
+    return Unset("DISPLAY") && Unset("WAYLAND_DISPLAY") && Unset("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (NoDisplayAtAll()) {
+        std::cerr << "Quorvane needs a graphical desktop session (X11, or Wayland with XWayland), "
+                     "and none was found: DISPLAY is not set."
+                  << std::endl;
+        return 1;
+    }
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
     qv::IdentifyApplication();
@@ -46,6 +68,7 @@ int main(int argc, char** argv) {
     qv::DeviceLink link(platform);
     qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
+    qv::QtTimerDriver calibrationDriver;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
                        .link = link,
@@ -54,6 +77,7 @@ int main(int argc, char** argv) {
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
+                       .calibrationDriver = &calibrationDriver,
                        .inputProblem = inputProblem});
     qv::EndOnTimerFailure(panel, ccDriver);
     return qv::RunPanel(panel, terminations);

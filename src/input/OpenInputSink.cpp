@@ -26,9 +26,9 @@ std::unique_ptr<InputSink> OpenInputSink(const std::string& uinputPath, const ch
         }
     }
     whyNot = "Quorvane can't send keyboard and mouse input: " + uinputWhy + "; " + xWhy +
-             ". To allow it, install packaging/70-quorvane.rules as "
-             "/etc/udev/rules.d/70-quorvane.rules, then udevadm control --reload-rules && "
-             "udevadm trigger.";
+             ". To allow it, install the rules file " QV_UDEV_RULES_FILE
+             " (cmake --install puts it there), then reload the rules as root: "
+             "udevadm control --reload-rules && udevadm trigger";
     return nullptr;
 }
 

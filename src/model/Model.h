@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Axes.h"
+#include "model/AxisCalibration.h"
 
 namespace qv {
 
@@ -58,6 +59,10 @@ struct Model {
     PageTargets Pages;
 
     Axes axes;
+    // The calibration dialog's working records, kept from one opening to the next.
+    AxisCalibration CalibX;
+    AxisCalibration CalibY;
+    AxisCalibration CalibTurn;
     PanelSettings settings;
 
     bool EngineReady = false;

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "calibration/Calibration.h"
+#include "keys/Keys.h"
+#include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 #include "ui/Resources.h"
@@ -69,6 +72,7 @@ Dialog1::Dialog1(PanelParts parts)
     engine_.Tray.Changed = [this] { MirrorTray(); };
     ConnectSettings();
     ConnectCommands();
+    ConnectSlotButtons();
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
 }
@@ -84,6 +88,7 @@ void Dialog1::ConnectCommands() {
     connect(m_.menLoad, &QAction::triggered, this, [this] { profiles_->menLoad_Click(); });
     connect(m_.menSave, &QAction::triggered, this, [this] { profiles_->menSave_Click(); });
     connect(m_.menExit, &QAction::triggered, this, &Dialog1::menExit_Click);
+    connect(m_.Calibrate, &QAction::triggered, this, &Dialog1::Calibrate_Click);
     connect(m_.mnuAbout, &QAction::triggered, this, [this] { pages_.mnuAbout_Click(); });
     connect(m_.mnuDonate, &QAction::triggered, this, [this] { pages_.mnuDonate_Click(); });
     connect(m_.mnuUpdate, &QAction::triggered, this, [this] { pages_.mnuUpdate_Click(); });
@@ -92,6 +97,15 @@ void Dialog1::ConnectCommands() {
     connect(m_.TrayExit, &QAction::triggered, this, &Dialog1::TrayExit_Click);
     connect(m_.TrayCC, &QAction::triggered, this, &Dialog1::TrayCC_Click);
     connect(m_.TraySS, &QAction::triggered, this, &Dialog1::TraySS_Click);
+}
+
+void Dialog1::Calibrate_Click() {
+    if (calibration_ == nullptr) {
+        calibration_ = new Calibration(model_, parts_.clock, parts_.calibrationDriver, this);
+    }
+    RestartCalibration(model_);
+    calibration_->ssTimer.SetEnabled(true);
+    calibration_->exec();
 }
 
 void Dialog1::keyPressEvent(QKeyEvent* event) {

@@ -20,7 +20,9 @@
 
 namespace qv {
 
+class Calibration;
 class Filename;
+class Keys;
 
 // What the panel works with: the program wires the real ones, tests fakes.
 struct PanelParts {
@@ -31,6 +33,8 @@ struct PanelParts {
     TrayArea& tray;
     TimerDriver* ccDriver = nullptr;
     TimerDriver* ssDriver = nullptr;
+    // The calibration dialog's own timer.
+    TimerDriver* calibrationDriver = nullptr;
     QString profileFolder = ProfileFolder();
     // Why no keyboard and mouse output can be made, or empty when it can.
     QString inputProblem;
@@ -68,6 +72,11 @@ public:
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
+    void btnKEY_Click(int Index);
+    // The assignment dialog, made when it is first needed.
+    Keys& KeyDialog();
+    // Opens the calibration dialog modally; returns once it hides.
+    void Calibrate_Click();
 
     // PanelView
     bool Shown() const override;
@@ -87,6 +96,7 @@ protected:
 private:
     void ConnectSettings();
     void ConnectCommands();
+    void ConnectSlotButtons();
     void MirrorSettings();
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
@@ -105,8 +115,11 @@ private:
     PanelMenus m_;
     Engine engine_;
     SettingsRules rules_;
+    // Loaded on first use, then hidden between openings.
+    Calibration* calibration_ = nullptr;
     Filename* filename_ = nullptr;
     AboutWindows pages_;
+    std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;
     bool inputProblemTold_ = false;

@@ -1,7 +1,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "calibration/Calibration.h"
 #include "device/LampSequences.h"
+#include "keys/Keys.h"
 #include "panel/Dialog1.h"
 #include "profiles/Filename.h"
 
@@ -40,12 +42,19 @@ void Dialog1::Unload() {
     close();
 }
 
-// Every window the panel opened goes before the panel, in the order they were designed in.
+// In the order they go before the panel itself. The exit may find the calibration dialog open (a
+// termination signal while it was shown): unloading it stops its timer and ends its modal loop,
+// committing nothing.
 void Dialog1::UnloadDialogs() {
     unloading_ = true;
+    delete calibration_;
+    calibration_ = nullptr;
     filename_->close();
     pages_.UnloadAbout();
     pages_.UnloadDonate();
+    if (keys_) {
+        keys_->close();
+    }
 }
 
 // The title bar's close button is one more way to "&Exit".

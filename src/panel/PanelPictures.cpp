@@ -15,6 +15,7 @@ constexpr double kMarkerStep = 244;
 constexpr double kMarkerWidth = 200;
 constexpr double kFanFoot = 950;
 constexpr double kFanCentre = 511;
+constexpr double kNeedleCentre = 514;
 constexpr int kFanSpacing = 9;
 
 }  // namespace
@@ -37,9 +38,17 @@ void DrawStickView(PictureBox& picture, int walkZone, int deadZone, int16_t axis
     picture.SetFillColor(kGreen);
     picture.Box(kStickCentre - deadZone, kStickCentre - deadZone, kStickCentre + deadZone,
                 kStickCentre + deadZone);
+    DrawStickDot(picture, axisX, axisY);
+}
+
+void DrawStickDot(PictureBox& picture, int16_t axisX, int16_t axisY) {
     picture.SetDrawWidth(3);
     picture.SetFillColor(kRed);
     picture.Circle(axisX + kStickOffset, axisY + kStickOffset, kStickRadius);
+}
+
+void DrawNeedleLine(PictureBox& picture, int16_t axisTurn) {
+    picture.Line(kNeedleCentre, kFanFoot, axisTurn + kNeedleCentre, FanTop(axisTurn));
 }
 
 void DrawTwistView(PictureBox& picture, int twistDeadZone, int16_t axisTurn) {
@@ -50,15 +59,14 @@ void DrawTwistView(PictureBox& picture, int twistDeadZone, int16_t axisTurn) {
     for (int i = -z; i <= z; i += kFanSpacing) {
         picture.Line(kFanCentre, kFanFoot, i + kFanCentre, FanTop(i));
     }
-    const auto needle = [&] { picture.Line(514, kFanFoot, axisTurn + 514, FanTop(axisTurn)); };
     picture.SetDrawWidth(7);
     picture.SetForeColor(kButtonText);
-    needle();
+    DrawNeedleLine(picture, axisTurn);
     picture.SetDrawWidth(3);
     picture.Line(520, kFanFoot, z + 520, FanTop(z));
     picture.Line(500, kFanFoot, 500 - z, FanTop(z));
     picture.SetForeColor(kRed);
-    needle();
+    DrawNeedleLine(picture, axisTurn);
 }
 
 }  // namespace qv

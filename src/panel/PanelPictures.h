@@ -17,6 +17,12 @@ void DrawStickView(PictureBox& picture, int walkZone, int deadZone, int16_t axis
 // The twist: a green fan over the twist dead zone, its two edges and the twist as a needle.
 void DrawTwistView(PictureBox& picture, int twistDeadZone, int16_t axisTurn);
 
+// The stick's position as a red dot, 511 units from the top left being the centre.
+void DrawStickDot(PictureBox& picture, int16_t axisX, int16_t axisY);
+
+// The twist needle from the bottom centre, its tip lower the further it swings out.
+void DrawNeedleLine(PictureBox& picture, int16_t axisTurn);
+
 // The height at which the fan's line for twist value `v` ends: a parabola over the dead zone.
 double FanTop(double v);
 

@@ -45,8 +45,9 @@ TEST(OpenInputSink, WithNoBackendItNamesBothCausesAndTheMend) {
     EXPECT_EQ(whyNot,
               "Quorvane can't send keyboard and mouse input: /nonexistent/uinput: No such file or "
               "directory; no X display could be opened (DISPLAY is not set). To allow it, install "
-              "packaging/70-quorvane.rules as /etc/udev/rules.d/70-quorvane.rules, then udevadm "
-              "control --reload-rules && udevadm trigger.");
+              "the rules file " QV_UDEV_RULES_FILE
+              " (cmake --install puts it there), then "
+              "reload the rules as root: udevadm control --reload-rules && udevadm trigger");
 
     whyNot.clear();
     EXPECT_EQ(OpenInputSink("/nonexistent/uinput", ":4093", clock, whyNot), nullptr);

@@ -17,10 +17,30 @@ for dir in dev proc sys; do
     mount --bind "/$dir" "/host/$dir"
 done
 mkdir -p /dev/shm
+for dir in tmp var/tmp; do
+    mkdir -p "/saved/$dir"
+    mount --bind "/host/$dir" "/saved/$dir"
+done
 for dir in tmp run var/tmp dev/shm; do
     mount -t tmpfs tmpfs "/host/$dir"
 done
 chmod 1777 /host/tmp /host/var/tmp /host/dev/shm
+# A checkout under /tmp or /var/tmp (a throwaway clone) would vanish under the tmpfs: the folder
+# that holds each path the command names comes back into view, read-only like the rest.
+while read -r path; do
+    for dir in tmp var/tmp; do
+        case $path in
+        /$dir/*)
+            rest=${path#/"$dir"/}
+            top=${rest%%/*}
+            if [ ! -d "/host/$dir/$top" ]; then
+                mkdir -p "/host/$dir/$top"
+                mount --bind "/saved/$dir/$top" "/host/$dir/$top"
+            fi
+            ;;
+        esac
+    done
+done </keep
 cp /command /host/tmp/guest-command
 chroot /host /usr/bin/env -i HOME=/tmp/home PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     TMPDIR=/tmp XDG_RUNTIME_DIR=/tmp/runtime /bin/sh -c 'mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR" && . /tmp/guest-command'

@@ -83,6 +83,13 @@ chmod +x "$initramfs/init"
     done
     echo
 } >"$initramfs/command"
+# The paths the guest must still see once tmpfs covers /tmp and /var/tmp.
+{
+    pwd
+    for argument in "$@"; do
+        case $argument in /*) echo "$argument" ;; esac
+    done
+} >"$initramfs/keep"
 (cd "$initramfs" && find . | "$busybox" cpio -o -H newc 2>/dev/null | gzip -1) >"$work/initramfs.gz"
 
 # Software emulation: the test must not depend on /dev/kvm.

@@ -42,10 +42,10 @@ public:
 };
 
 // The real panel against the scripted controller, a recording sink, hand-stepped timers and
-// an empty profile folder of its own.
+// an empty profile folder of its own; the fake tray unless a desktop's own is given.
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
-                          QString inputProblem = {}) {
+                          QString inputProblem = {}, TrayArea* desktopTray = nullptr) {
         MessageBox::clearAnswered();
         if (withController) {
             hid.addController();
@@ -57,9 +57,10 @@ struct PanelHarness {
             .link = link,
             .clock = clock,
             .sink = sink,
-            .tray = tray,
+            .tray = desktopTray != nullptr ? *desktopTray : static_cast<TrayArea&>(tray),
             .ccDriver = &cc,
             .ssDriver = &ss,
+            .calibrationDriver = &calib,
             .profileFolder = folder.path(),
             .inputProblem = std::move(inputProblem),
             .webBrowsers = browsers.Source(),
@@ -88,6 +89,7 @@ struct PanelHarness {
     FakeTray tray;
     StepTimerDriver cc;
     StepTimerDriver ss;
+    StepTimerDriver calib;
     QTemporaryDir folder;
     Model model;
     FakeBrowsers browsers;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include "PanelHarness.h"
-#include "panel/SystemTray.h"
 
 namespace qv {
 namespace {
@@ -254,33 +252,6 @@ TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(h.panel->Shown());
     EXPECT_EQ(h.ccTimer().Interval(), 2);
-}
-
-TEST(SystemTray, ShowsTheIconWithItsTipAndMenu) {
-    test::PanelHarness h;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        GTEST_SKIP() << "this desktop has no notification area (the offscreen platform has none)";
-    }
-    SystemTray tray;
-    tray.AddIcon(h.panel->windowIcon(), h.m().TrayOptions);
-    EXPECT_TRUE(tray.Icon().isVisible());
-    EXPECT_EQ(tray.Icon().toolTip(), QStringLiteral("Quorvane"));
-    EXPECT_EQ(tray.Icon().contextMenu(), h.m().TrayOptions);
-    tray.DeleteIcon();
-    EXPECT_FALSE(tray.Icon().isVisible());
-}
-
-TEST(SystemTray, OnlyADoubleClickOnTheIconRestores) {
-    SystemTray tray;
-    int restores = 0;
-    tray.DoubleClicked = [&restores] { ++restores; };
-    for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::MiddleClick,
-                              QSystemTrayIcon::Context, QSystemTrayIcon::Unknown}) {
-        emit tray.Icon().activated(reason);
-    }
-    EXPECT_EQ(restores, 0) << "a single click, another button or a right click restores nothing";
-    emit tray.Icon().activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_EQ(restores, 1);
 }
 
 }  // namespace

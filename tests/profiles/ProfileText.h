@@ -1,7 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
+#include <utility>
+
+#include "profiles/ProfileReader.h"
 
 namespace qv::test {
 
@@ -26,6 +31,18 @@ inline std::string EmptyBlocks(int count) {
         text += Lines({0, 0, 0});
     }
     return text;
+}
+
+// The profile that `text` holds; a failed read fails the test and gives an empty profile.
+inline Profile ReadValid(const std::string& text) {
+    ProfileReadResult result = ReadProfile(text);
+    EXPECT_TRUE(result.profile) << result.error.Message();
+    if (!result.profile) {
+        // Not `return {};`: clang 14 crashes generating a value-initialised Profile.
+        Profile empty;
+        return empty;
+    }
+    return std::move(*result.profile);
 }
 
 }  // namespace qv::test

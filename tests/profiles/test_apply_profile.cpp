@@ -12,11 +12,7 @@
 namespace qv {
 namespace {
 
-Profile Read(const std::string& text) {
-    ProfileReadResult result = ReadProfile(text);
-    EXPECT_TRUE(result.profile) << result.error.Message();
-    return result.profile.value_or(Profile{});
-}
+using test::ReadValid;
 
 TEST(ApplyProfile, LoadsInTheFilesItemOrder) {
     auto model = std::make_unique<Model>();
@@ -24,8 +20,8 @@ TEST(ApplyProfile, LoadsInTheFilesItemOrder) {
     // What each setting's load left, and whether the first label was in by then.
     std::vector<std::pair<PanelSettings, bool>> loads;
     rules.Changed = [&] { loads.emplace_back(model->settings, model->KeyLabel[0][0] == "Z"); };
-    ApplyProfile(Read(test::Lines({-100, 300, -512, 512, 10, -10, 150, 200, 1, 0, 2, 60}) +
-                      test::Lines({0, 0, 90, 0}) + test::EmptyBlocks(101)),
+    ApplyProfile(ReadValid(test::Lines({-100, 300, -512, 512, 10, -10, 150, 200, 1, 0, 2, 60}) +
+                           test::Lines({0, 0, 90, 0}) + test::EmptyBlocks(101)),
                  *model, rules);
 
     EXPECT_EQ(model->axes.Limits.MinX, -100);
@@ -56,7 +52,7 @@ TEST(ApplyProfile, ReplacesAssignmentsUpToTheirClosingZero) {
 
     std::string blocks = test::EmptyBlocks(34 + 5) + test::Lines({0, -162, 87, 0, 65, 0});
     SettingsRules rules(model->settings);
-    ApplyProfile(Read(test::Head() + blocks + test::EmptyBlocks(102 - 40)), *model, rules);
+    ApplyProfile(ReadValid(test::Head() + blocks + test::EmptyBlocks(102 - 40)), *model, rules);
 
     EXPECT_EQ(keys[0], 0);
     EXPECT_EQ(keys[1], 162);
@@ -81,7 +77,7 @@ struct Panel {
         model->axes.Limits = {512, -512, 512, -512, 512, -512};
         model->settings.MidDeadZone = model->settings.DeadZone;
     }
-    void Load(const std::string& file) { ApplyProfile(Read(file), *model, rules); }
+    void Load(const std::string& file) { ApplyProfile(ReadValid(file), *model, rules); }
     std::string Saved() const { return WriteProfile(*model, model->settings).bytes; }
 
     std::unique_ptr<Model> model = std::make_unique<Model>();

@@ -9,12 +9,7 @@ namespace {
 using test::EmptyBlocks;
 using test::Head;
 using test::Lines;
-
-Profile Read(const std::string& text) {
-    ProfileReadResult result = ReadProfile(text);
-    EXPECT_TRUE(result.profile) << result.error.Message();
-    return result.profile.value_or(Profile{});
-}
+using test::ReadValid;
 
 // `text` with line `line` (from 1) replaced by `to`.
 std::string Replaced(std::string text, int line, const std::string& to) {
@@ -30,7 +25,7 @@ TEST(ProfileReader, ReadsItemsInFileOrder) {
     const std::string text = Lines({-1, 2, -3, 4, -5, 6, 20, 500, 1, 2, 0, 33}) +
                              Lines({0, -162, 65, 0, 67, 116, 114, 108, 0}) +
                              Lines({3, 65, 136, 66, 0, 128, 0}) + EmptyBlocks(100) + Lines({2, 0});
-    const Profile profile = Read(text);
+    const Profile profile = ReadValid(text);
     EXPECT_EQ(profile.limits.MinX, -1);
     EXPECT_EQ(profile.limits.MaxX, 2);
     EXPECT_EQ(profile.limits.MaxTurn, 6);
@@ -55,31 +50,31 @@ TEST(ProfileReader, AcceptsLooseButUnambiguousText) {
     const std::string text = Head() + EmptyBlocks(102) + Lines({1, 0});
     std::string lfOnly = text;
     std::erase(lfOnly, '\r');
-    EXPECT_EQ(Read(lfOnly).chkSimMouse, 1);
-    EXPECT_EQ(Read(text.substr(0, text.size() - 2)).chkMovement, 0) << "last line without end";
-    EXPECT_EQ(Read(Replaced(text, 12, "0450")).DeadZone2, 450);
+    EXPECT_EQ(ReadValid(lfOnly).chkSimMouse, 1);
+    EXPECT_EQ(ReadValid(text.substr(0, text.size() - 2)).chkMovement, 0) << "last line without end";
+    EXPECT_EQ(ReadValid(Replaced(text, 12, "0450")).DeadZone2, 450);
 
-    const Profile shorter = Read(Head() + EmptyBlocks(102) + Lines({1}));
+    const Profile shorter = ReadValid(Head() + EmptyBlocks(102) + Lines({1}));
     EXPECT_EQ(shorter.chkSimMouse, 1);
     EXPECT_FALSE(shorter.chkMovement);
-    const Profile shortest = Read(Head() + EmptyBlocks(102));
+    const Profile shortest = ReadValid(Head() + EmptyBlocks(102));
     EXPECT_FALSE(shortest.chkSimMouse);
     EXPECT_FALSE(shortest.chkMovement);
 
-    const Profile trailed = Read(text + "\r\n" + Lines({0, 0, 0}) + "junk");
+    const Profile trailed = ReadValid(text + "\r\n" + Lines({0, 0, 0}) + "junk");
     EXPECT_EQ(trailed.chkSimMouse, 1);
     EXPECT_EQ(trailed.chkMovement, 0) << "nothing after the last item is read";
 
-    const Profile skipped = Read(Head() + Lines({0, 0, 65, -5, 66, 0}) + EmptyBlocks(101));
+    const Profile skipped = ReadValid(Head() + Lines({0, 0, 65, -5, 66, 0}) + EmptyBlocks(101));
     EXPECT_EQ(skipped.blocks[0][0].label, "AB");
 }
 
 TEST(ProfileReader, EmptyLinesAtTheVeryEndAreTheEndOfTheFile) {
     for (const char* tail : {"\r\n", "\n", "\r\n\r\n\r\n"}) {
-        const Profile old = Read(Head() + EmptyBlocks(102) + tail);
+        const Profile old = ReadValid(Head() + EmptyBlocks(102) + tail);
         EXPECT_FALSE(old.chkSimMouse) << "an old profile without items 14 and 15";
         EXPECT_FALSE(old.chkMovement);
-        const Profile partial = Read(Head() + EmptyBlocks(102) + Lines({1}) + tail);
+        const Profile partial = ReadValid(Head() + EmptyBlocks(102) + Lines({1}) + tail);
         EXPECT_EQ(partial.chkSimMouse, 1);
         EXPECT_FALSE(partial.chkMovement);
     }
@@ -101,7 +96,7 @@ TEST(ProfileReader, KeyListsHoldAtMost255Values) {
         longest += Lines({-65});
     }
     longest += Lines({66, 0});
-    const Profile profile = Read(Head() + longest + Lines({0}) + EmptyBlocks(101));
+    const Profile profile = ReadValid(Head() + longest + Lines({0}) + EmptyBlocks(101));
     ASSERT_EQ(profile.blocks[0][0].steps.size(), 255u);
     EXPECT_EQ(profile.blocks[0][0].steps[254].value, 0);
 

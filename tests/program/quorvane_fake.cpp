@@ -1,9 +1,11 @@
 // The real panel against the scripted controller and the recording sink, for tests and for
 // screenshots:
-//   quorvane_fake [--idle] [--no-controller] [--run-ms N] [--grab FILE] [--xtest] [--start]
+//   quorvane_fake [--idle] [--no-controller] [--sweep] [--run-ms N] [--grab FILE] [--xtest]
+//                 [--start]
 // It prints "shown" once the panel is up, then where each menu of the menu bar lies on the
-// screen ("menu Tools X Y"), and what the controller and the sink saw when it ends. --run-ms ends
-// it through "&Exit" after N ms; --grab saves the panel's picture first. --xtest sends the
+// screen ("menu Tools X Y"), and what the controller and the sink saw when it ends. --sweep
+// moves the stick round in a circle and the twist from side to side; --run-ms ends it through
+// "&Exit" after N ms; --grab saves the panel's picture first. --xtest sends the
 // output to the X display in $DISPLAY instead of recording it; --start starts the engine as
 // "&Start Engine" does once the panel is up.
 #include <QApplication>
@@ -11,10 +13,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "AxisReport.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "about/ProductInfo.h"
@@ -54,6 +58,17 @@ int main(int argc, char** argv) {
         hid.addController().waiting.push_back(
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
     }
+    QTimer sweep;
+    int sweepStep = 0;
+    if (args.contains(QStringLiteral("--sweep")) && !hid.present.empty()) {
+        sweep.callOnTimeout([&hid, &sweepStep] {
+            const double angle = 0.08 * sweepStep++;
+            hid.present.front().waiting.push_back(qv::test::AxisReport(
+                static_cast<int>(450 * std::cos(angle)), static_cast<int>(450 * std::sin(angle)),
+                static_cast<int>(400 * std::sin(0.6 * angle))));
+        });
+        sweep.start(20);
+    }
     qv::DeviceLink link(hid);
     qv::test::RecordingSink recording;
     std::unique_ptr<qv::InputSink> xtest;
@@ -69,6 +84,7 @@ int main(int argc, char** argv) {
     qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
+    qv::QtTimerDriver calibrationDriver;
     QTemporaryDir profiles;
     qv::Model model;
     qv::Dialog1 panel({.model = model,
@@ -78,6 +94,7 @@ int main(int argc, char** argv) {
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,
+                       .calibrationDriver = &calibrationDriver,
                        .profileFolder = profiles.path(),
                        .inputProblem = {}});
 

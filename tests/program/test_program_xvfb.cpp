@@ -306,5 +306,23 @@ TEST_F(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
     EXPECT_EQ(KeysDown(display), std::vector<unsigned>{});
 }
 
+TEST(ProgramWithoutDisplay, OneLineSaysWhatItNeeds) {
+    FILE* program = popen("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUORVANE_BINARY
+                          " 2>&1 >/dev/null",
+                          "r");
+    ASSERT_NE(program, nullptr);
+    std::string errors;
+    char chunk[256];
+    while (fgets(chunk, sizeof chunk, program) != nullptr) {
+        errors += chunk;
+    }
+    const int status = pclose(program);
+    EXPECT_EQ(errors,
+              "Quorvane needs a graphical desktop session (X11, or Wayland with XWayland), and "
+              "none was found: DISPLAY is not set.\n");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 0);
+}
+
 }  // namespace
 }  // namespace qv::test

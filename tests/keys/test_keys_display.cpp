@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <set>
+
+#include "KeysHarness.h"
+#include "panel/PanelLook.h"
+
+namespace qv {
+namespace {
+
+using Steps = std::vector<int32_t>;
+
+constexpr int kWheelUp = 5, kA = 65, kCtrl = 162;
+
+class KeysDisplay : public ::testing::Test {
+protected:
+    // A sequence of `count` steps of `code` in (0, slot 20).
+    void LoadSequence(int count, int32_t code) {
+        auto& keys = model.KeyMap[0][20];
+        keys[0] = count;
+        for (int k = 1; k <= count; ++k) {
+            keys[k] = code;
+        }
+        keys[count + 1] = 0;
+    }
+    std::vector<QLabel*> ShownLabels() const {
+        std::vector<QLabel*> shown;
+        for (QLabel* label : h.c().lblOutput) {
+            if (!label->isHidden()) {
+                shown.push_back(label);
+            }
+        }
+        return shown;
+    }
+
+    test::KeysHarness h;
+    Model& model = h.model;
+    const KeysControls& c = h.c();
+};
+
+TEST_F(KeysDisplay, HeldKeysPutAPlusBetweenThemUnderTheNextKey) {
+    test::SetSlot(model, 0, 9, {{0}, {kCtrl, true}, {kA}});
+    h.Open(9, 0, [&] {
+        const std::vector<QLabel*> shown = ShownLabels();
+        ASSERT_EQ(shown.size(), 3u);
+        const QRect ctrl = shown[0]->geometry(), plus = shown[1]->geometry(),
+                    key = shown[2]->geometry();
+        EXPECT_EQ(ctrl.topLeft(), QPoint(Px(1500), Px(750)));
+        EXPECT_EQ(plus.y(), ctrl.y());
+        EXPECT_EQ(plus.x(), ctrl.x() + ctrl.width() + Px(10));
+        EXPECT_EQ(key.x(), plus.x() + plus.width() - Px(20));
+        // The next key covers the end of the "+": it lies in front of it.
+        const QList<QObject*> order = c.Frame1->children();
+        EXPECT_LT(order.indexOf(shown[1]), order.indexOf(shown[2]));
+        EXPECT_EQ(shown[2]->palette().color(QPalette::Window), kIdleFace);
+        EXPECT_EQ(shown[1]->palette().color(QPalette::Window), kPanelColour);
+    });
+}
+
+TEST_F(KeysDisplay, CodesWithoutAKeyButtonShowTheirNumberAndAreStoredAsTheyAre) {
+    test::SetSlot(model, 0, 20, {{3}, {7}, {300}, {kA}});
+    h.Open(20, 0, [&] {
+        EXPECT_EQ(h.Shown(), (QStringList{"<7>", "<300>", "A"}));
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(h.Stored(0, 20, 4), (Steps{3, 7, 300, kA, 0}));
+    // An empty slot still shows what it holds.
+    test::SetSlot(model, 0, 21, {{0}, {0}});
+    h.Open(21, 0, [&] { EXPECT_EQ(h.Shown(), QStringList{"<0>"}); });
+}
+
+TEST_F(KeysDisplay, RowsWrapAndAStepNeedingASixthRowIsRefused) {
+    LoadSequence(6, kWheelUp);
+    h.Open(20, 0, [&] {
+        int count = 6;
+        while (h.keys.Beeps() == 0) {
+            h.Key(kWheelUp);
+            ++count;
+        }
+        // The refused step is dropped and nothing else changes.
+        EXPECT_EQ(h.keys.Beeps(), 1);
+        EXPECT_EQ(h.keys.Editor().KeyCount, count - 1);
+        std::set<int> rows;
+        for (QLabel* label : ShownLabels()) {
+            rows.insert(label->y());
+            EXPECT_LE(label->geometry().right(), c.Image1->geometry().right());
+        }
+        EXPECT_EQ(rows, (std::set<int>{Px(750), Px(1050), Px(1350), Px(1650), Px(1950)}));
+        EXPECT_EQ(static_cast<int>(ShownLabels().size()), count - 1);
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(model.KeyMap[0][20][0], h.keys.Editor().KeyCount);
+}
+
+TEST_F(KeysDisplay, LoadedSlotTooLongForTheDisplayLosesItsTailWithABeepEach) {
+    LoadSequence(200, kWheelUp);
+    h.Open(20, 0, [&] {
+        const int kept = h.keys.Editor().KeyCount;
+        EXPECT_LT(kept, 200);
+        EXPECT_EQ(h.keys.Beeps(), 200 - kept);
+        EXPECT_EQ(static_cast<int>(ShownLabels().size()), kept);
+        h.Click(c.btnOK);
+    });
+    const int kept = h.keys.Editor().KeyCount;
+    EXPECT_EQ(model.KeyMap[0][20][0], kept);
+    EXPECT_EQ(model.KeyMap[0][20][kept + 1], 0);
+}
+
+// A hand-edited single-key slot held through its last step: the display runs out of labels,
+// keeps what fits, and OK stores a combination that ends.
+TEST_F(KeysDisplay, CombinationThatNeverEndsIsCutToWhatTheDisplayHolds) {
+    for (int k = 1; k < kSteps; ++k) {
+        model.KeyMap[0][9][k] = '1';
+        model.KeyMapCombo[0][9][k] = true;
+    }
+    h.Open(9, 0, [&] {
+        const int kept = h.keys.Editor().KeyCount;
+        EXPECT_GT(kept, 0);
+        EXPECT_LE(2 * kept, kStepLabels);
+        h.Click(c.btnOK);
+    });
+    const int steps = h.keys.Editor().ShownSteps();
+    EXPECT_EQ(model.KeyMap[0][9][0], 0);
+    EXPECT_EQ(model.KeyMap[0][9][steps + 1], 0);
+    EXPECT_FALSE(model.KeyMapCombo[0][9][steps]);
+}
+
+TEST_F(KeysDisplay, LabelsAreMadeOnceAndHiddenWhenNothingIsShown) {
+    const auto labels = [&] {
+        QList<QLabel*> found = c.Frame1->findChildren<QLabel*>(QRegularExpression("^lblOutput"));
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const QList<QLabel*> before = labels();
+    EXPECT_EQ(before.size(), kStepLabels);
+    EXPECT_EQ(c.lblOutput[300]->objectName(), "lblOutput300");
+    test::SetSlot(model, 0, 9, {{0}, {kCtrl, true}, {kA}});
+    h.Open(9, 0, [&] {
+        h.Click(c.chkKeyCombo);
+        EXPECT_TRUE(ShownLabels().empty());
+    });
+    h.Open(9, 0);
+    EXPECT_EQ(labels(), before);
+}
+
+}  // namespace
+}  // namespace qv
