@@ -299,7 +299,11 @@ std::string StepCaption(int32_t code) {
     if (const char* caption = KeyButtonCaption(code)) {
         return caption;
     }
-    return "<" + std::to_string(code) + ">";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely about "<" + std::string.
+    std::string shown = "<";
+    shown += std::to_string(code);
+    shown += '>';
+    return shown;
 }
 
 }  // namespace qv
