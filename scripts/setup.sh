@@ -8,7 +8,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev fonts-liberation
+    qt6-base-dev qt6-webengine-dev libhidapi-dev libevdev-dev libxtst-dev libx11-dev
+    fonts-liberation
 )
 if [ "${1:-}" != program ]; then
     packages+=(

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "about/ProductInfo.h"
 #include "app/FatalFailure.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     }
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
+    qv::IdentifyApplication();
     qv::UseAppLook();
     if (!terminations.Failure().empty()) {
         return qv::TellFatalFailure(terminations.Failure());

@@ -1,6 +1,6 @@
-// Draws the program icon and the panel's background picture into the files named on the
-// command line: MakeArt icon.png panel.png. Run by hand when the art changes; its output is
-// kept in resources/.
+// Draws the program icon, the panel's background picture and the About picture into the files
+// named on the command line: MakeArt icon.png panel.png about.png. Run by hand when the art
+// changes; its output is kept in resources/.
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -43,6 +43,41 @@ QImage Icon() {
         p.setBrush(lamps[k]);
         p.drawEllipse(QRectF(7 + k * 6, 17, 4, 4));
     }
+    return image;
+}
+
+// A blue computer mouse seen from above, its cable leaving at the top.
+QImage AboutPicture() {
+    QImage image(64, 64, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath cable(QPointF(32, 10));
+    cable.cubicTo(QPointF(32, 2), QPointF(44, 6), QPointF(50, 1));
+    p.setPen(QPen(QColor(40, 44, 52), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(cable);
+
+    QPainterPath body;
+    body.addRoundedRect(QRectF(15, 9, 34, 52), 17, 17);
+    QLinearGradient shine(15, 9, 49, 61);
+    shine.setColorAt(0, QColor(120, 176, 250));
+    shine.setColorAt(0.55, QColor(36, 96, 214));
+    shine.setColorAt(1, QColor(16, 44, 130));
+    p.fillPath(body, shine);
+    p.setPen(QPen(QColor(12, 30, 90), 1.5));
+    p.drawPath(body);
+
+    // The two buttons, split down the middle and parted from the palm by a curve.
+    p.setPen(QPen(QColor(12, 30, 90), 1.2));
+    p.drawLine(QPointF(32, 9.5), QPointF(32, 29));
+    QPainterPath parting(QPointF(15.5, 29));
+    parting.quadTo(QPointF(32, 33), QPointF(48.5, 29));
+    p.drawPath(parting);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 34, 42));
+    p.drawRoundedRect(QRectF(29.5, 14, 5, 10), 2.5, 2.5);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawEllipse(QRectF(19, 13, 8, 14));
     return image;
 }
 
@@ -118,11 +153,12 @@ QImage Background() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: MakeArt icon.png panel.png\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: MakeArt icon.png panel.png about.png\n");
         return 2;
     }
     const bool saved = Icon().save(QString::fromLocal8Bit(argv[1])) &&
-                       Background().save(QString::fromLocal8Bit(argv[2]));
+                       Background().save(QString::fromLocal8Bit(argv[2])) &&
+                       AboutPicture().save(QString::fromLocal8Bit(argv[3]));
     return saved ? 0 : 1;
 }

@@ -12,10 +12,7 @@
 #include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
-
-static void InitPanelResources() {
-    Q_INIT_RESOURCE(quorvane);
-}
+#include "ui/Resources.h"
 
 namespace qv {
 
@@ -52,8 +49,9 @@ Dialog1::Dialog1(PanelParts parts)
       model_(parts_.model),
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
               parts_.ssDriver),
-      rules_(parts_.model.settings) {
-    InitPanelResources();
+      rules_(parts_.model.settings),
+      pages_(parts_.webBrowsers) {
+    UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
     auto* client = new PanelClient(this);
@@ -91,6 +89,9 @@ void Dialog1::ConnectCommands() {
     connect(m_.menSave, &QAction::triggered, this, [this] { profiles_->menSave_Click(); });
     connect(m_.menExit, &QAction::triggered, this, &Dialog1::menExit_Click);
     connect(m_.Calibrate, &QAction::triggered, this, &Dialog1::Calibrate_Click);
+    connect(m_.mnuAbout, &QAction::triggered, this, [this] { pages_.mnuAbout_Click(); });
+    connect(m_.mnuDonate, &QAction::triggered, this, [this] { pages_.mnuDonate_Click(); });
+    connect(m_.mnuUpdate, &QAction::triggered, this, [this] { pages_.mnuUpdate_Click(); });
     connect(m_.TrayPause, &QAction::triggered, this, &Dialog1::TrayPause_Click);
     connect(m_.TrayRestore, &QAction::triggered, this, &Dialog1::TrayRestore_Click);
     connect(m_.TrayExit, &QAction::triggered, this, &Dialog1::TrayExit_Click);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "about/AboutWindows.h"
 #include "device/DeviceLink.h"
 #include "engine/Engine.h"
 #include "engine/PanelView.h"
@@ -37,6 +38,8 @@ struct PanelParts {
     QString profileFolder = ProfileFolder();
     // Why no keyboard and mouse output can be made, or empty when it can.
     QString inputProblem;
+    // The browser of the web-page window.
+    WebBrowserSource webBrowsers = LoadWebBrowser;
 };
 
 // The control panel: the program's main window. It owns the engine and its timers. Its
@@ -51,6 +54,7 @@ public:
 
     const PanelControls& Controls() const { return c_; }
     const PanelMenus& Menus() const { return m_; }
+    const AboutWindows& Pages() const { return pages_; }
     Engine& TheEngine() { return engine_; }
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
@@ -114,6 +118,7 @@ private:
     // Loaded on first use, then hidden between openings.
     Calibration* calibration_ = nullptr;
     Filename* filename_ = nullptr;
+    AboutWindows pages_;
     std::unique_ptr<Keys> keys_;
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;

@@ -50,6 +50,8 @@ void Dialog1::UnloadDialogs() {
     delete calibration_;
     calibration_ = nullptr;
     filename_->close();
+    pages_.UnloadAbout();
+    pages_.UnloadDonate();
     if (keys_) {
         keys_->close();
     }

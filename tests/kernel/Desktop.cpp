@@ -108,6 +108,10 @@ bool Desktop::waitUntilHidden(Window window, std::chrono::milliseconds limit) {
     return WaitUntil(limit, [&] { return !viewable(window); });
 }
 
+bool Desktop::waitUntilShown(Window window, std::chrono::milliseconds limit) {
+    return WaitUntil(limit, [&] { return viewable(window); });
+}
+
 Window Desktop::anyPopup() {
     Window rootReturn = None;
     Window parent = None;

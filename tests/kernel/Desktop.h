@@ -27,6 +27,8 @@ public:
     Window waitForViewable(const std::string& title, std::chrono::milliseconds limit);
     // Whether `window` stops being viewable within `limit`.
     bool waitUntilHidden(Window window, std::chrono::milliseconds limit);
+    // Whether `window` is viewable again within `limit`.
+    bool waitUntilShown(Window window, std::chrono::milliseconds limit);
     // A menu that pops up (a viewable window the window manager does not frame), else None.
     Window waitForPopup(std::chrono::milliseconds limit);
 

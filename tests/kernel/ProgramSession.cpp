@@ -23,8 +23,9 @@ constexpr auto kActionLimit = 20s;
 
 constexpr int kStartupShowReports = 9;
 
-// The program's own name: the notification icon carries it as its title.
-constexpr const char* kIconTitle = "quorvane";
+// The program's name: the notification icon carries it as its title, as the panel does. Only
+// one of the two is on screen at a time.
+constexpr const char* kIconTitle = "Quorvane";
 
 std::string NewHome() {
     static int count = 0;
@@ -99,7 +100,7 @@ bool ProgramSession::restorePanel() {
         return false;
     }
     desktop_.click(icon, 8, 8, Button1, 2);
-    return desktop_.waitForViewable("Quorvane", kActionLimit) != None;
+    return desktop_.waitUntilShown(panel_, kActionLimit);
 }
 
 bool ProgramSession::togglePause() {

@@ -2,10 +2,10 @@
 # Installs a build tree into a temporary DESTDIR and checks the tree a package would ship: every
 # file where the desktop looks for it, nothing else, and the desktop entry and the AppStream
 # description accepted by their validators.
-#   check_install.sh BUILD_DIR PREFIX RULES_FILE SOURCE_DIR
+#   check_install.sh BUILD_DIR PREFIX RULES_FILE SOURCE_DIR WEB_PLUGIN
 # Exits 77, which ctest reports as skipped, when a validator is not installed.
 set -euo pipefail
-build=$1 prefix=$2 rules=$3 source=$4
+build=$1 prefix=$2 rules=$3 source=$4 plugin=$5
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
@@ -27,7 +27,8 @@ desktop=$prefix/share/applications/quorvane.desktop
 metainfo=$prefix/share/metainfo/org.quorvane.Quorvane.metainfo.xml
 icon_name=$(sed -n 's/^Icon=//p' "$root$desktop")
 icon=$prefix/share/icons/hicolor/48x48/apps/$icon_name.png
-expected=$(printf '%s\n' "$prefix/bin/quorvane" "$desktop" "$icon" "$metainfo" "$rules" | sort)
+expected=$(printf '%s\n' "$prefix/bin/quorvane" "$desktop" "$icon" "$metainfo" "$rules" "$plugin" |
+    sort)
 found=$(cd "$root" && find . -type f | sed 's/^\.//' | sort)
 [ "$found" = "$expected" ] || fail "installed files:"$'\n'"$found"$'\n'"expected:"$'\n'"$expected"
 

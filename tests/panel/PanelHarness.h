@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "FakeWebBrowser.h"
 #include "MessageBoxAnswers.h"
 #include "QtTestApp.h"
 #include "RecordingSink.h"
@@ -62,6 +63,7 @@ struct PanelHarness {
             .calibrationDriver = &calib,
             .profileFolder = folder.path(),
             .inputProblem = std::move(inputProblem),
+            .webBrowsers = browsers.Source(),
         });
     }
 
@@ -90,6 +92,7 @@ struct PanelHarness {
     StepTimerDriver calib;
     QTemporaryDir folder;
     Model model;
+    FakeBrowsers browsers;
     std::unique_ptr<Dialog1> panel;
 };
 

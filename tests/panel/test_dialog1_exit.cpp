@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -75,6 +76,34 @@ TEST(PanelExit, ExitEscapeFileExitAndTheCloseButtonAreOnePath) {
         EXPECT_EQ(h.sink.closeCount, 1) << way;
         EXPECT_FALSE(h.panel->isVisible()) << way;
     }
+}
+
+// The About box is modal, so only a termination signal's tray exit can find it open.
+TEST(Exit, ClosesTheOpenAboutBoxAndWebWindowAndOpensNone) {
+    PanelHarness h;
+    h.Start();
+    h.m().mnuUpdate->trigger();
+    QPointer<frmDonate> web = h.panel->Pages().Donate();
+    ASSERT_FALSE(web.isNull());
+    ASSERT_TRUE(web->isVisible());
+    QPointer<frmAbout> about;
+    bool aboutWasOpen = false;
+    QTimer::singleShot(0, h.panel.get(), [&h, &about, &aboutWasOpen] {
+        about = h.panel->Pages().About();
+        aboutWasOpen = about && about->isVisible();
+        h.panel->TrayExit_Click();
+    });
+    h.m().mnuAbout->trigger();
+    EXPECT_TRUE(aboutWasOpen);
+    EXPECT_TRUE(about.isNull()) << "the About box went with the exit";
+    EXPECT_TRUE(web.isNull()) << "the web window is unloaded";
+    EXPECT_EQ(h.hid.closed, 1);
+
+    PanelHarness untouched;
+    untouched.Start();
+    untouched.c().CancelButton->click();
+    EXPECT_EQ(untouched.panel->Pages().Donate(), nullptr);
+    EXPECT_EQ(untouched.browsers.made, 0) << "the exit loads no web window";
 }
 
 }  // namespace

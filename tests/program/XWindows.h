@@ -32,7 +32,14 @@ inline std::string Title(Display* display, Window window) {
     return title;
 }
 
-// The first window under `root`, depth first, whose title is `title`.
+inline bool OnScreen(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+}
+
+// The first window on screen under `root`, depth first, whose title is `title`. Hidden windows
+// don't count: the toolkit titles its helper windows with the application's name.
 inline Window FindWindow(Display* display, Window root, const std::string& title) {
     Window rootReturn = None;
     Window parent = None;
@@ -43,8 +50,9 @@ inline Window FindWindow(Display* display, Window root, const std::string& title
     }
     Window found = None;
     for (unsigned int i = 0; i < count && found == None; ++i) {
-        found = Title(display, children[i]) == title ? children[i]
-                                                     : FindWindow(display, children[i], title);
+        found = Title(display, children[i]) == title && OnScreen(display, children[i])
+                    ? children[i]
+                    : FindWindow(display, children[i], title);
     }
     if (children != nullptr) {
         XFree(children);

@@ -2,12 +2,14 @@
 // screenshots:
 //   quorvane_fake [--idle] [--no-controller] [--sweep] [--run-ms N] [--grab FILE] [--xtest]
 //                 [--start]
-// It prints "shown" once the panel is up, and what the controller and the sink saw when it
-// ends. --sweep moves the stick round in a circle and the twist from side to side; --run-ms
-// ends it through "&Exit" after N ms; --grab saves the panel's picture first. --xtest sends the
+// It prints "shown" once the panel is up, then where each menu of the menu bar lies on the
+// screen ("menu Tools X Y"), and what the controller and the sink saw when it ends. --sweep
+// moves the stick round in a circle and the twist from side to side; --run-ms ends it through
+// "&Exit" after N ms; --grab saves the panel's picture first. --xtest sends the
 // output to the X display in $DISPLAY instead of recording it; --start starts the engine as
 // "&Start Engine" does once the panel is up.
 #include <QApplication>
+#include <QMenuBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +21,7 @@
 #include "AxisReport.h"
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
+#include "about/ProductInfo.h"
 #include "app/TerminationSignals.h"
 #include "input/XTestSink.h"
 #include "model/Clock.h"
@@ -40,6 +43,8 @@ const qv::test::Bytes kIdleReport{0x01, 0, 0, 0, 0, 0, 0x10};
 int main(int argc, char** argv) {
     qv::TerminationSignals terminations;
     QApplication app(argc, argv);
+    qv::IdentifyApplication();
+    QCoreApplication::addLibraryPath(QStringLiteral(QV_WEB_PLUGIN_DIR));
     qv::UseAppLook();
     const QStringList args = QApplication::arguments();
     const auto option = [&args](const char* name) {
@@ -99,6 +104,12 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &panel, [&panel, start] {
         if (panel.isVisible()) {
             std::cout << "shown" << std::endl;
+            for (QAction* menu : panel.menuBar()->actions()) {
+                const QPoint at =
+                    panel.menuBar()->mapToGlobal(panel.menuBar()->actionGeometry(menu).center());
+                std::cout << "menu " << menu->text().toStdString() << ' ' << at.x() << ' ' << at.y()
+                          << std::endl;
+            }
             if (start) {
                 panel.Send_Click();
             }

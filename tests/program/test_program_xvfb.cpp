@@ -10,7 +10,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <optional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -46,9 +51,7 @@ int IgnoreXError(Display*, XErrorEvent*) {
 }
 
 void PressReturn(Display* display, Window window) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes) == 0 ||
-        attributes.map_state != IsViewable) {
+    if (!OnScreen(display, window)) {
         return;
     }
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
@@ -66,18 +69,31 @@ bool ControllerPresent() {
     return found;
 }
 
-TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
+// A program on an X server of its own, and the test's connection to that server.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (server.display().empty()) {
+            GTEST_SKIP() << server.whyNot();
+        }
+        display = XOpenDisplay(server.display().c_str());
+        ASSERT_NE(display, nullptr);
+        XSetErrorHandler(IgnoreXError);
+    }
+    void TearDown() override {
+        if (display != nullptr) {
+            XCloseDisplay(display);
+        }
+    }
+
+    XvfbServer server;
+    Display* display = nullptr;
+};
+
+TEST_F(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
     if (ControllerPresent()) {
         GTEST_SKIP() << "a controller is plugged in, so the program would start";
     }
-    XvfbServer server;
-    if (server.display().empty()) {
-        GTEST_SKIP() << server.whyNot();
-    }
-    Display* display = XOpenDisplay(server.display().c_str());
-    ASSERT_NE(display, nullptr);
-    XSetErrorHandler(IgnoreXError);
-
     const pid_t program =
         Spawn({QUORVANE_BINARY}, {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb"});
     const Window box = WaitForWindow(display, "Quorvane Initialization Error", 30s);
@@ -96,7 +112,157 @@ TEST(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
     }
     ASSERT_TRUE(status) << "OK ends the program";
     EXPECT_NE(*status, 0);
-    XCloseDisplay(display);
+}
+
+void Click(Display* display, int x, int y) {
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XSync(display, False);
+}
+
+void Keys(Display* display, std::initializer_list<KeySym> keys) {
+    for (const KeySym key : keys) {
+        std::this_thread::sleep_for(150ms);
+        const KeyCode code = XKeysymToKeycode(display, key);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+        XSync(display, False);
+    }
+}
+
+// Opens a menu of the menu bar with a click and picks its `downs`-th entry with the keyboard.
+void PickFromMenu(Display* display, std::pair<int, int> menu, int downs) {
+    Click(display, menu.first, menu.second);
+    std::this_thread::sleep_for(300ms);
+    for (int i = 0; i < downs; ++i) {
+        Keys(display, {XK_Down});
+    }
+    Keys(display, {XK_Return});
+}
+
+// The screen places of the menus, as the fake program prints them once its panel is up.
+std::map<std::string, std::pair<int, int>> ReadMenus(const std::string& file) {
+    std::map<std::string, std::pair<int, int>> menus;
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    while (menus.size() < 3 && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(100ms);
+        std::ifstream in(file);
+        std::string word, name;
+        int x = 0, y = 0;
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream fields(line);
+            if (fields >> word >> name >> x >> y && word == "menu") {
+                menus[name] = {x, y};
+            }
+        }
+    }
+    return menus;
+}
+
+// Every process below `root`, by its parent links in /proc, with the name the kernel keeps.
+std::map<pid_t, std::string> Descendants(pid_t root) {
+    std::map<pid_t, std::pair<pid_t, std::string>> all;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string text;
+        if (!std::getline(stat, text) || text.find(')') == std::string::npos) {
+            continue;
+        }
+        const std::size_t open = text.find('(');
+        const std::size_t close = text.rfind(')');
+        char state = 0;
+        pid_t parent = 0;
+        std::istringstream(text.substr(close + 2)) >> state >> parent;
+        all[std::stoi(text.substr(0, open))] = {parent, text.substr(open + 1, close - open - 1)};
+    }
+    std::map<pid_t, std::string> below;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const auto& [pid, info] : all) {
+            if ((info.first == root || below.count(info.first) != 0) && below.count(pid) == 0) {
+                below[pid] = info.second;
+                grew = true;
+            }
+        }
+    }
+    return below;
+}
+
+// A process that has ended, or only waits to be reaped, is not running.
+bool Running(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text) || text.rfind(')') == std::string::npos) {
+        return false;
+    }
+    return text[text.rfind(')') + 2] != 'Z';
+}
+
+// The About box and a web page opened from the real menus, then "&Exit" on the panel: the
+// program ends, and the web engine's helper processes with it.
+TEST_F(Program, AboutAndAWebPageFromTheMenusThenExitLeavesNothingRunning) {
+    const std::string out =
+        std::filesystem::temp_directory_path() / ("quorvane-menus-" + std::to_string(getpid()));
+    const pid_t program =
+        Spawn({"/bin/sh", "-c", "exec \"$0\" --idle > \"$1\"", QUORVANE_FAKE, out},
+              {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb"});
+    const auto menus = ReadMenus(out);
+    std::remove(out.c_str());
+    ASSERT_EQ(menus.count("Miscellaneous"), 1u) << "the panel is up";
+    ASSERT_EQ(menus.count("Tools"), 1u);
+    const Window panel = WaitForWindow(display, "Quorvane", 10s);
+
+    PickFromMenu(display, menus.at("Miscellaneous"), 2);
+    const Window about = WaitForWindow(display, "About Quorvane", 10s);
+    EXPECT_NE(about, None) << "Miscellaneous > About";
+    for (int attempt = 0; attempt < 20 && about != None && OnScreen(display, about); ++attempt) {
+        PressReturn(display, about);
+        std::this_thread::sleep_for(200ms);
+    }
+    EXPECT_EQ(FindWindow(display, DefaultRootWindow(display), "About Quorvane"), None)
+        << "Enter closed it";
+
+    PickFromMenu(display, menus.at("Tools"), 2);
+    EXPECT_NE(WaitForWindow(display, "Check for Quorvane updates", 20s), None)
+        << "Tools > Check For Updates";
+    std::map<pid_t, std::string> helpers;
+    for (int attempt = 0; attempt < 100 && helpers.empty(); ++attempt) {
+        std::this_thread::sleep_for(100ms);
+        for (const auto& [pid, name] : Descendants(program)) {
+            if (name.rfind("QtWebEngine", 0) == 0) {
+                helpers[pid] = name;
+            }
+        }
+    }
+    EXPECT_FALSE(helpers.empty()) << "the web engine runs its pages in helper processes";
+
+    XSetInputFocus(display, panel, RevertToParent, CurrentTime);
+    Keys(display, {XK_Escape});
+    std::optional<int> status = WaitForExit(program, 30s);
+    if (!status) {
+        kill(program, SIGKILL);
+        WaitForExit(program, 10s);
+    }
+    ASSERT_TRUE(status) << "Escape on the panel is its Exit";
+    EXPECT_EQ(*status, 0);
+    std::set<pid_t> left;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        left.clear();
+        for (const auto& [pid, name] : helpers) {
+            if (Running(pid)) {
+                left.insert(pid);
+            }
+        }
+        if (left.empty()) {
+            break;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_TRUE(left.empty()) << left.size() << " of the engine's processes outlived the program";
+    for (const pid_t pid : left) {
+        kill(pid, SIGKILL);
+    }
 }
 
 // The keys the X server holds down, by X key code.
@@ -115,14 +281,7 @@ std::vector<unsigned> KeysDown(Display* display) {
 // Closing the terminal the program was started from sends SIGHUP. Keys pressed through XTEST
 // stay down in the X server after their client has gone, so the program must let go of them
 // through its exit path first.
-TEST(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
-    XvfbServer server;
-    if (server.display().empty()) {
-        GTEST_SKIP() << server.whyNot();
-    }
-    Display* display = XOpenDisplay(server.display().c_str());
-    ASSERT_NE(display, nullptr);
-
+TEST_F(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
     // The scripted controller holds the stick down and right, and the panel goes to the tray.
     const pid_t program = Spawn({QUORVANE_FAKE, "--xtest", "--start"},
                                 {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=offscreen"});
@@ -145,10 +304,9 @@ TEST(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 0) << "the program ends through its exit path, not by the signal";
     EXPECT_EQ(KeysDown(display), std::vector<unsigned>{});
-    XCloseDisplay(display);
 }
 
-TEST(Program, WithNoDisplayAtAllOneLineSaysWhatItNeeds) {
+TEST(ProgramWithoutDisplay, OneLineSaysWhatItNeeds) {
     FILE* program = popen("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " QUORVANE_BINARY
                           " 2>&1 >/dev/null",
                           "r");

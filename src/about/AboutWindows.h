@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPointer>
+#include <string>
+
+#include "about/WebBrowser.h"
+#include "about/frmAbout.h"
+#include "about/frmDonate.h"
+
+namespace qv {
+
+// The About box and the web-page window, as the panel's menu opens them. Neither has an
+// owner window; the panel unloads them at its shut-down.
+class AboutWindows final {
+public:
+    explicit AboutWindows(WebBrowserSource browsers = LoadWebBrowser);
+    ~AboutWindows();
+    AboutWindows(const AboutWindows&) = delete;
+    AboutWindows& operator=(const AboutWindows&) = delete;
+
+    // Shows the About box modally; it is gone again when this returns.
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuUpdate_Click();
+
+    // Each closes its window if it is loaded, and loads none.
+    void UnloadAbout();
+    void UnloadDonate();
+
+    frmAbout* About() const { return about_; }
+    frmDonate* Donate() const { return donate_; }
+
+private:
+    void OpenPage(const QString& caption, const std::string& address);
+
+    WebBrowserSource browsers_;
+    QPointer<frmAbout> about_;
+    QPointer<frmDonate> donate_;
+};
+
+}  // namespace qv

@@ -1,0 +1,16 @@
+#include "ui/Resources.h"
+
+#include <QtGlobal>
+
+// Outside any namespace, as the resource's initialiser is declared there.
+static void InitProgramResources() {
+    Q_INIT_RESOURCE(quorvane);
+}
+
+namespace qv {
+
+void UseProgramResources() {
+    InitProgramResources();
+}
+
+}  // namespace qv

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "FakeWebBrowser.h"
+#include "QtTestApp.h"
+#include "about/AboutWindows.h"
+#include "about/ProductInfo.h"
+
+namespace qv {
+namespace {
+
+struct Seen {
+    QString caption, title, version;
+    bool modal = false;
+    bool owned = true;
+    QSize picture;
+};
+
+// Opens the box from the menu entry; `whileOpen` looks at it and closes it. Answers what the
+// open box showed, once the menu entry has returned.
+Seen OpenAbout(AboutWindows& windows, const std::function<void(frmAbout&)>& whileOpen) {
+    Seen seen;
+    QTimer::singleShot(0, [&] {
+        frmAbout* box = windows.About();
+        if (box == nullptr) {
+            ADD_FAILURE() << "no About box while the menu entry runs";
+            return;
+        }
+        seen = {box->windowTitle(),
+                box->lblTitle()->text(),
+                box->lblVersion()->text(),
+                box->isModal() && box->isVisible(),
+                box->parentWidget() != nullptr,
+                box->picIcon()->pixmap().size()};
+        // A box that failed to close must not hold the test forever.
+        QTimer::singleShot(5000, box, [box] { box->done(0); });
+        whileOpen(*box);
+    });
+    windows.mnuAbout_Click();
+    return seen;
+}
+
+void PressEnter(frmAbout& box) {
+    QTest::keyClick(&box, Qt::Key_Return);
+}
+
+class AboutBox : public ::testing::Test {
+protected:
+    void TearDown() override { IdentifyApplication(); }
+
+    test::FakeBrowsers browsers;
+    AboutWindows windows{browsers.Source()};
+};
+
+TEST_F(AboutBox, ShowsTheProgramsNameAndTheBuildsVersion) {
+    IdentifyApplication();
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral(QV_PROJECT_VERSION));
+    const Seen seen = OpenAbout(windows, PressEnter);
+    EXPECT_EQ(seen.caption, QStringLiteral("About Quorvane"));
+    EXPECT_EQ(seen.title, QStringLiteral("Quorvane"));
+    EXPECT_EQ(seen.version, QStringLiteral("Version 1.3.0"));
+    EXPECT_TRUE(seen.modal);
+    EXPECT_FALSE(seen.owned) << "no owner window";
+    EXPECT_EQ(seen.picture, QSize(64, 64));
+}
+
+// Each opening loads the box anew, so it follows the application whatever it was called
+// before; the version line keeps three numbers.
+TEST_F(AboutBox, EveryOpeningTakesTheApplicationsCurrentNameAndVersion) {
+    QCoreApplication::setApplicationName(QStringLiteral("Ersatz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.14.7.9"));
+    const Seen first = OpenAbout(windows, PressEnter);
+    EXPECT_EQ(first.caption, QStringLiteral("About Ersatz"));
+    EXPECT_EQ(first.title, QStringLiteral("Ersatz"));
+    EXPECT_EQ(first.version, QStringLiteral("Version 2.14.7"));
+
+    QCoreApplication::setApplicationName(QStringLiteral("Other"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3"));
+    const Seen second = OpenAbout(windows, PressEnter);
+    EXPECT_EQ(second.caption, QStringLiteral("About Other"));
+    EXPECT_EQ(second.title, QStringLiteral("Other"));
+    EXPECT_EQ(second.version, QStringLiteral("Version 3.0.0"));
+}
+
+TEST_F(AboutBox, EnterEscapeOkAndTheCloseBoxEachCloseAndDeleteIt) {
+    const std::function<void(frmAbout&)> closes[] = {
+        PressEnter,
+        [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        [](frmAbout& box) { box.cmdOK()->click(); },
+        [](frmAbout& box) { box.close(); },
+    };
+    for (const auto& close : closes) {
+        QPointer<frmAbout> opened;
+        OpenAbout(windows, [&](frmAbout& box) {
+            opened = &box;
+            close(box);
+        });
+        EXPECT_TRUE(opened.isNull()) << "the box is unloaded with its close";
+        EXPECT_EQ(windows.About(), nullptr);
+    }
+}
+
+TEST_F(AboutBox, TheShutDownClosesAnOpenBoxAndLoadsNoneWhenNoneIsOpen) {
+    windows.UnloadAbout();
+    EXPECT_EQ(windows.About(), nullptr);
+    QPointer<frmAbout> opened;
+    OpenAbout(windows, [&](frmAbout& box) {
+        opened = &box;
+        windows.UnloadAbout();
+    });
+    EXPECT_TRUE(opened.isNull());
+}
+
+}  // namespace
+}  // namespace qv
