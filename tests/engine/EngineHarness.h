@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AxisReport.h"
 #include "FakeClock.h"
 #include "FakePanel.h"
 #include "RecordingSink.h"
@@ -28,37 +29,17 @@ struct Controls {
     int mode = -1;        // switch position 0..2, or -1 for none
 };
 
-// The report bytes that decode to `c`, searched through the decoders themselves, since Y and
-// Turn share their bytes with the axis before them.
+// The report bytes that decode to `c`; the axes must come out exactly as asked.
 inline Bytes EncodeReport(const Controls& c) {
-    Bytes r(7, 0);
-    const int xField = c.x >= 0 ? c.x : c.x + 1023;
-    r[1] = static_cast<uint8_t>(xField & 0xFF);
-    r[2] = static_cast<uint8_t>(xField >> 8);
-    bool found = false;
-    for (int f = 0; f < 1024 && !found; ++f) {
-        const auto lo = static_cast<uint8_t>((r[2] & 3) | ((f & 63) << 2));
-        const auto hi = static_cast<uint8_t>(f >> 6);
-        if (RawY(lo, hi) == c.y) {
-            r[2] = lo;
-            r[3] = hi;
-            found = true;
-        }
-    }
-    EXPECT_TRUE(found) << "no report gives Y " << c.y;
-    found = false;
-    for (int t = 0; t < 1024 && !found; ++t) {
-        const auto lo = static_cast<uint8_t>((r[3] & 15) | ((t & 15) << 4));
-        const auto hi = static_cast<uint8_t>(t >> 4);
-        if (RawTurn(lo, hi) == c.turn) {
-            r[3] = lo;
-            r[4] = hi;
-            found = true;
-        }
-    }
-    EXPECT_TRUE(found) << "no report gives Turn " << c.turn;
-    r[5] = c.buttons;
-    r[6] = static_cast<uint8_t>(c.byte6 | (c.mode >= 0 ? (c.mode + 1) << 4 : 0));
+    const auto byte6 = static_cast<uint8_t>(c.byte6 | (c.mode >= 0 ? (c.mode + 1) << 4 : 0));
+    Bytes r = AxisReport(c.x, c.y, c.turn, c.buttons, byte6);
+    Axes decoded;
+    decoded.DecodeX(r[1], r[2]);
+    decoded.DecodeY(r[2], r[3]);
+    decoded.DecodeTurn(r[3], r[4]);
+    EXPECT_EQ(decoded.SampleX.value, c.x) << "no report gives X " << c.x;
+    EXPECT_EQ(decoded.SampleY.value, c.y) << "no report gives Y " << c.y;
+    EXPECT_EQ(decoded.SampleTurn.value, c.turn) << "no report gives Turn " << c.turn;
     return r;
 }
 
