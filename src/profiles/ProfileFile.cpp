@@ -22,7 +22,7 @@ std::string ErrnoText() {
 }
 
 // The start of `name` that fits in `bytes`, cut between characters.
-std::string Start(const std::string& name, size_t bytes) {
+std::string StartThatFits(const std::string& name, size_t bytes) {
     if (name.size() <= bytes) {
         return name;
     }
@@ -45,7 +45,7 @@ int CreateTemporary(const fs::path& target, fs::path& temporary) {
         suffix += std::to_string(attempt);
         suffix += ".tmp";
         std::string name = ".";
-        name += Start(target.filename().string(), longest - name.size() - suffix.size());
+        name += StartThatFits(target.filename().string(), longest - name.size() - suffix.size());
         name += suffix;
         temporary = target.parent_path() / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
