@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <system_error>
+
+#include "profiles/SaveTarget.h"
 
 namespace qv {
 
@@ -18,17 +21,32 @@ std::string ErrnoText() {
     return std::generic_category().message(errno);
 }
 
+// The start of `name` that fits in `bytes`, cut between characters.
+std::string StartThatFits(const std::string& name, size_t bytes) {
+    if (name.size() <= bytes) {
+        return name;
+    }
+    while (bytes > 0 && (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80) {
+        --bytes;
+    }
+    return name.substr(0, bytes);
+}
+
 // Creates a file beside `target` that no one else uses; -1 with errno set when none can be made.
+// Its name is cut to the folder's limit, so that a name that fits never fails for its temporary.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
+    const long limit = ::pathconf(target.parent_path().c_str(), _PC_NAME_MAX);
+    const size_t longest = limit > 0 ? static_cast<size_t>(limit) : NAME_MAX;
     for (int attempt = 0; attempt < 100; ++attempt) {
         // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + string.
+        std::string suffix = ".";
+        suffix += std::to_string(::getpid());
+        suffix += '.';
+        suffix += std::to_string(attempt);
+        suffix += ".tmp";
         std::string name = ".";
-        name += target.filename().string();
-        name += '.';
-        name += std::to_string(::getpid());
-        name += '.';
-        name += std::to_string(attempt);
-        name += ".tmp";
+        name += StartThatFits(target.filename().string(), longest - name.size() - suffix.size());
+        name += suffix;
         temporary = target.parent_path() / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -53,11 +71,11 @@ std::optional<std::string> WriteAll(int fd, std::string_view bytes, const WriteF
     return std::nullopt;
 }
 
-// Writes and flushes the temporary file; answers why that failed.
-std::optional<std::string> FillTemporary(int fd, const fs::path& target, std::string_view bytes,
-                                         const WriteFunction& write) {
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
+// Writes and flushes the temporary file, with the permissions of the file it replaces, if any;
+// answers why that failed.
+std::optional<std::string> FillTemporary(int fd, const struct stat* replaced,
+                                         std::string_view bytes, const WriteFunction& write) {
+    if (replaced && ::fchmod(fd, replaced->st_mode & 07777) != 0) {
         return ErrnoText();
     }
     if (auto failure = WriteAll(fd, bytes, write)) {
@@ -97,17 +115,30 @@ std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::st
         return "the folder " + folder.string() + " can't be created: " + error.message();
     }
     // Joined as text: a name that starts with a separator still lands inside the folder.
-    const fs::path target = folder.string() + "/" + name;
+    const fs::path named = folder.string() + "/" + name;
+    const fs::path target = LinkedFile(named, error);
+    if (error) {
+        return "its links can't be followed: " + error.message();
+    }
+    // A linked profile's failures name the file that lives elsewhere.
+    const std::string linked =
+        target == named ? std::string() : "it links to \"" + target.string() + "\", which ";
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0 && !S_ISDIR(existing.st_mode);
+    if (exists && IsReadOnly(existing)) {
+        return linked.empty() ? "the file is read-only" : linked + "is read-only";
+    }
     fs::path temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0) {
-        return "can't be written: " + ErrnoText();
+        return linked + "can't be written: " + ErrnoText();
     }
-    std::optional<std::string> failure = FillTemporary(fd, target, bytes, write);
+    std::optional<std::string> failure =
+        FillTemporary(fd, exists ? &existing : nullptr, bytes, write);
     if (::close(fd) != 0 && !failure) {
         failure = ErrnoText();
     }
-    if (!failure && mayReplace && FileExists(target) && !mayReplace()) {
+    if (!failure && mayReplace && exists && !mayReplace()) {
         ::unlink(temporary.c_str());
         return std::nullopt;
     }
@@ -116,7 +147,7 @@ std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::st
     }
     if (failure) {
         ::unlink(temporary.c_str());
-        return "can't be written: " + *failure;
+        return linked + "can't be written: " + *failure;
     }
     SyncFolder(target.parent_path());
     return std::nullopt;

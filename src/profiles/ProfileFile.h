@@ -17,8 +17,10 @@ using WriteFunction = std::function<ssize_t(int fd, const void* data, size_t siz
 // Asked whether a complete new profile may replace the existing one of the same name.
 using ReplaceQuestion = std::function<bool()>;
 
-// Saves `bytes` as `folder`/`name`, creating `folder` when it is missing. The bytes go to a
-// temporary file beside the target, which replaces the target only once it is complete and
+// Saves `bytes` as `folder`/`name`, creating `folder` when it is missing; when that name is a
+// symbolic link, the file at the end of its links is the target, and the links stay. A read-only
+// target is refused before anything is written. The bytes go to a temporary file beside the
+// target, which replaces the target, keeping its permissions, only once it is complete and
 // flushed, so a failed save leaves an existing profile as it was. Only then, and only when the
 // target exists, is `mayReplace` asked; its no keeps the target and counts as no failure. Answers
 // why it failed, or nothing.

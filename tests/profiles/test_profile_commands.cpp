@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "MessageBoxAnswers.h"
@@ -163,6 +164,84 @@ TEST_F(ProfileCommandsTest, AProfileThatCanNotBeSavedIsNotOfferedForOverwriting)
     EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("Save Profile"))
         << "the refusal, not the overwrite question";
     EXPECT_EQ(test::Contents(File("x.qv1")), "kept\r\n");
+}
+
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(ProfileCommandsTest, SavingALinkedProfileWritesWhereTheLinkPoints) {
+    namespace fs = std::filesystem;
+    QTemporaryDir sync;
+    const fs::path synced = sync.path().toStdString();
+    QDir().mkpath(folder);
+    test::Put(synced / "real.qv1", "old\r\n");
+    fs::permissions(synced / "real.qv1", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(synced / "real.qv1", File("chain.qv1"));
+    fs::create_symlink("chain.qv1", File("linked.qv1"));
+    const std::string profile = WriteProfile(*model, model->settings).bytes;
+
+    dialog.setNextAnswer(QStringLiteral("linked"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    commands.menSave_Click();
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("File Overwrite"));
+    EXPECT_EQ(test::Contents(synced / "real.qv1"), profile);
+    EXPECT_TRUE(fs::is_symlink(File("linked.qv1")));
+    EXPECT_TRUE(fs::is_symlink(File("chain.qv1")));
+    EXPECT_EQ(fs::status(synced / "real.qv1").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    // The linked profile is not there yet (a sync that has not brought it): it is made where the
+    // link points, as nothing is overwritten.
+    fs::create_symlink(synced / "new.qv1", File("new.qv1"));
+    dialog.setNextAnswer(QStringLiteral("new"));
+    commands.menSave_Click();
+    EXPECT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(test::Contents(synced / "new.qv1"), profile);
+    EXPECT_TRUE(fs::is_symlink(File("new.qv1")));
+    EXPECT_EQ(Entries(synced), (std::vector<std::string>{"new.qv1", "real.qv1"}));
+}
+
+TEST_F(ProfileCommandsTest, AReadOnlyProfileIsRefusedWithoutAQuestion) {
+    namespace fs = std::filesystem;
+    QDir().mkpath(folder);
+    test::Put(File("kept.qv1"), "kept\r\n");
+    fs::permissions(File("kept.qv1"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    dialog.setNextAnswer(QStringLiteral("kept"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    commands.menSave_Click();
+
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    const MessageBox::Shown refusal = MessageBox::answered().first();
+    EXPECT_EQ(refusal.title, QStringLiteral("Save Profile"));
+    EXPECT_TRUE(refusal.text.contains(folder + QStringLiteral("/kept.qv1")))
+        << refusal.text.toStdString();
+    EXPECT_TRUE(refusal.text.contains(QStringLiteral("read-only"))) << refusal.text.toStdString();
+    EXPECT_EQ(test::Contents(File("kept.qv1")), "kept\r\n");
+    EXPECT_EQ(Entries(File("")), std::vector<std::string>{"kept.qv1"}) << "no temporary left";
+}
+
+TEST_F(ProfileCommandsTest, NamesUpToTheFileSystemsLimitSave) {
+    // Two-byte characters, so that a name's length in characters is not its length in bytes.
+    for (const QString& typed : {QString(122, QChar(0xFC)) + QStringLiteral("ab"),
+                                 QString(125, QChar(0xFC)) + QStringLiteral("a")}) {
+        const QByteArray name = QFile::encodeName(typed + QStringLiteral(".qv1"));
+        dialog.setNextAnswer(typed);
+        commands.menSave_Click();
+        EXPECT_TRUE(MessageBox::answered().isEmpty())
+            << name.size() << " bytes: " << MessageBox::answered().value(0).text.toStdString();
+        EXPECT_EQ(test::Contents(File(name.constData())),
+                  WriteProfile(*model, model->settings).bytes);
+        MessageBox::clearAnswered();
+    }
+    EXPECT_EQ(Entries(File("")).size(), 2u);
 }
 
 }  // namespace
