@@ -104,6 +104,10 @@ private:
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
     void WindowStateChanged();
+    // Where the panel stands while the engine counts it hidden: in the notification area, or
+    // minimised when there is none.
+    void StandInTray();
+    void TrayAreaChanged();
     void Form_Unload();
     void Exit(bool fromTray);
     // The steps every exit takes before the windows unload; `fromTray` adds the tray's own.

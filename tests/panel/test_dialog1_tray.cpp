@@ -297,6 +297,44 @@ TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
     EXPECT_TRUE(h.cc.running);
 }
 
+// The desktop's panel that holds the notification area quits while ours stands in it.
+TEST(Tray, WithoutTheAreaThePanelStandsMinimisedUntilItComesBack) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.tray.SetAvailable(false);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->isVisible()) << "a way back to the program";
+    EXPECT_TRUE(h.panel->isMinimized());
+    EXPECT_FALSE(h.tray.shown);
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
+
+    h.tray.SetAvailable(true);
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_TRUE(h.tray.shown) << "the icon is back";
+
+    h.tray.SetAvailable(false);
+    h.panel->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->Shown()) << "bringing it back from the taskbar is the restore";
+    EXPECT_FALSE(TrayMenuEnabled(h));
+    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{kButton1Key});
+    EXPECT_FALSE(h.tray.watched);
+
+    // Brought back from the taskbar just after the area returned, before that was noticed.
+    h.c().Send->click();
+    ASSERT_TRUE(h.panel->isMinimized());
+    h.tray.available = true;
+    h.panel->showNormal();
+    QCoreApplication::processEvents();
+    h.tray.SetAvailable(true);
+    EXPECT_TRUE(h.panel->Shown());
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_FALSE(TrayMenuEnabled(h));
+}
+
 TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
     PanelHarness h(true, false);
     h.Start();
