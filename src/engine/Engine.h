@@ -33,8 +33,8 @@ public:
     void SendOutputs();
     void PreviewOutputs();
     // Lets go of every key and mouse button the output holds, the ring's pending group
-    // included, and counts the stick's slots as released, so that output starts clean when it
-    // resumes. Does nothing unless output has run since the last stop.
+    // included, stops a running delay and counts the stick's slots as released, so that output
+    // starts clean when it resumes. Does nothing unless output has run since the last stop.
     void StopOutput();
 
     // Start-up sets both ring indices once, after the controller has been opened.

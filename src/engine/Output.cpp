@@ -100,6 +100,9 @@ void Engine::StopOutput() {
     outputRan_ = false;
     held_.ReleaseAll(synth_);
     ring_.ReleasePending(synth_);
+    // The ring has moved past a delay it let go of; a delay left running would press the next
+    // group again on every tick until its old expiry.
+    DelayTimer.SetEnabled(false);
     for (int slot = 0; slot < kAxisSlots; ++slot) {
         model_.SlotHeld[slot] = false;
     }

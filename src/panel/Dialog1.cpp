@@ -75,10 +75,12 @@ Dialog1::Dialog1(PanelParts parts)
     ConnectSlotButtons();
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
+    parts_.tray.AreaChanged = [this] { TrayAreaChanged(); };
 }
 
 Dialog1::~Dialog1() {
     parts_.tray.DoubleClicked = nullptr;
+    parts_.tray.AreaChanged = nullptr;
     engine_.Tray.Changed = nullptr;
 }
 

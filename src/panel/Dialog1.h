@@ -69,6 +69,9 @@ public:
     void TrayCC_Click();
     void TraySS_Click();
     void TrayExit_Click();
+    // Stops the engine's timers and lets go of every key and button its output holds: what a
+    // failure the program can't live with does before it says so.
+    void LetGo();
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
@@ -101,7 +104,12 @@ private:
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
     void WindowStateChanged();
+    // Where the panel stands while the engine counts it hidden: in the notification area, or
+    // minimised when there is none.
+    void StandInTray();
+    void TrayAreaChanged();
     void Form_Unload();
+    void Exit(bool fromTray);
     // The steps every exit takes before the windows unload; `fromTray` adds the tray's own.
     void ShutDown(bool fromTray);
     // The dialogs, then the panel: the program ends with its last window.

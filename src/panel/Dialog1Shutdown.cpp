@@ -10,13 +10,21 @@
 namespace qv {
 
 void Dialog1::TrayExit_Click() {
-    ShutDown(true);
-    Unload();
+    Exit(true);
 }
 
 // The panel's "&Exit": the lamps, the controller closed, every window unloaded.
 void Dialog1::CancelButton_Click(int) {
-    ShutDown(false);
+    Exit(false);
+}
+
+// Runs once, whatever arrives meanwhile: a signal or a tray click taken while a message box
+// waits would otherwise play the lamps again against a closed controller.
+void Dialog1::Exit(bool fromTray) {
+    if (unloading_) {
+        return;
+    }
+    ShutDown(fromTray);
     Unload();
 }
 
@@ -24,10 +32,16 @@ void Dialog1::menExit_Click() {
     CancelButton_Click(0);
 }
 
+void Dialog1::LetGo() {
+    engine_.Tray.StopTimers();
+    engine_.StopOutput();
+}
+
 // Every exit stops both engine timers before the controller is closed, so no tick ever runs
 // against a closed device, and closes the output, which lets go of every key and button still
 // held down. From the tray the icon goes first, before the lamps play.
 void Dialog1::ShutDown(bool fromTray) {
+    unloading_ = true;
     engine_.Tray.StopTimers();
     if (fromTray) {
         parts_.tray.DeleteIcon();

@@ -17,16 +17,38 @@ void Dialog1::MirrorTray() {
     c_.Freq->setEnabled(tray.FreqEnabled());
 }
 
+void Dialog1::minimize_to_tray() {
+    StandInTray();
+    parts_.tray.Watch(true);
+    engine_.Tray.GoToTray();
+}
+
 // Without a notification area the panel is minimised instead of hidden; the engine counts it
 // as hidden all the same, and bringing it back from the taskbar is the restore.
-void Dialog1::minimize_to_tray() {
+void Dialog1::StandInTray() {
     if (parts_.tray.Available()) {
         hide();
         parts_.tray.AddIcon(windowIcon(), m_.TrayOptions);
-    } else if (!isMinimized()) {
+    } else if (!isVisible() || !isMinimized()) {
         showMinimized();
     }
-    engine_.Tray.GoToTray();
+}
+
+// The desktop's panel that holds the notification area quit or came back while ours stood in
+// it. Gone, it takes the icon and the way back with it, so the panel stands minimised meanwhile.
+void Dialog1::TrayAreaChanged() {
+    if (!engine_.Tray.InTray()) {
+        return;
+    }
+    // Brought back from the taskbar after the area had returned, before that was noticed.
+    if (Shown()) {
+        TrayRestore_Click();
+        return;
+    }
+    if (!parts_.tray.Available()) {
+        parts_.tray.DeleteIcon();
+    }
+    StandInTray();
 }
 
 void Dialog1::Send_Click() {
@@ -65,6 +87,7 @@ void Dialog1::TrayRestore_Click() {
     engine_.Tray.Restore();
     showNormal();
     activateWindow();
+    parts_.tray.Watch(false);
     parts_.tray.DeleteIcon();
 }
 
@@ -90,6 +113,7 @@ void Dialog1::ChooseTimerFromTray(bool highPrecision) {
 }
 
 void Dialog1::Form_Unload() {
+    parts_.tray.Watch(false);
     parts_.tray.DeleteIcon();
 }
 

@@ -28,6 +28,7 @@ void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver) {
         QMetaObject::invokeMethod(
             &panel,
             [&panel, why] {
+                panel.LetGo();
                 TellFatalFailure("the engine's timer can't be started (" + why + ")");
                 panel.TrayExit_Click();
                 QCoreApplication::exit(1);

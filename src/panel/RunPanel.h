@@ -12,7 +12,8 @@ namespace qv {
 int RunPanel(Dialog1& panel, TerminationSignals& terminations);
 
 // A high-precision timer that fails to start would leave an engine that never ticks: the
-// program then says why and ends as the tray's "Exit" does, with exit status 1.
+// program then lets go of what its output holds, says why and ends as the tray's "Exit" does,
+// with exit status 1.
 void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver);
 
 }  // namespace qv

@@ -1,6 +1,16 @@
 #include "panel/SystemTray.h"
 
+#include <chrono>
+
 namespace qv {
+
+namespace {
+
+// Nothing tells when the area comes or goes; asking once a second finds it before a person
+// looking for the program would give up, and costs next to nothing while the area is there.
+constexpr std::chrono::milliseconds kWatchInterval{1000};
+
+}  // namespace
 
 SystemTray::SystemTray() {
     icon_.setToolTip(QStringLiteral("Quorvane"));
@@ -12,6 +22,7 @@ SystemTray::SystemTray() {
                              DoubleClicked();
                          }
                      });
+    watch_.callOnTimeout([this] { Look(); });
 }
 
 bool SystemTray::Available() const {
@@ -26,6 +37,25 @@ void SystemTray::AddIcon(const QIcon& icon, QMenu* menu) {
 
 void SystemTray::DeleteIcon() {
     icon_.hide();
+}
+
+void SystemTray::Watch(bool on) {
+    if (!on) {
+        watch_.stop();
+        return;
+    }
+    seen_ = Available();
+    watch_.start(kWatchInterval);
+}
+
+void SystemTray::Look() {
+    const bool available = Available();
+    if (available != seen_) {
+        seen_ = available;
+        if (AreaChanged) {
+            AreaChanged();
+        }
+    }
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "panel/TrayArea.h"
 
@@ -14,11 +15,16 @@ public:
     bool Available() const override;
     void AddIcon(const QIcon& icon, QMenu* menu) override;
     void DeleteIcon() override;
+    void Watch(bool on) override;
 
     QSystemTrayIcon& Icon() { return icon_; }
 
 private:
+    void Look();
+
     QSystemTrayIcon icon_;
+    QTimer watch_;
+    bool seen_ = false;
 };
 
 }  // namespace qv

@@ -8,7 +8,8 @@ class QMenu;
 namespace qv {
 
 // The notification area, where the panel's icon stands while the panel is hidden. Desktops
-// without one exist, so its presence is asked first.
+// without one exist, and the desktop's own panel that holds it may quit or restart, so its
+// presence is asked first and followed while the panel stands in it.
 class TrayArea {
 public:
     virtual ~TrayArea() = default;
@@ -18,9 +19,13 @@ public:
     virtual void AddIcon(const QIcon& icon, QMenu* menu) = 0;
     // Removes the icon; nothing happens when it is not there.
     virtual void DeleteIcon() = 0;
+    // From now on, until called with false, calls AreaChanged each time the area goes away or
+    // comes back.
+    virtual void Watch(bool on) = 0;
 
     // Called on a double click on the icon.
     std::function<void()> DoubleClicked;
+    std::function<void()> AreaChanged;
 };
 
 }  // namespace qv

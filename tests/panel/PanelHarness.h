@@ -31,9 +31,19 @@ public:
         log.push_back("delete");
         reportsAtDelete.push_back(reports != nullptr ? reports->size() : 0);
     }
+    void Watch(bool on) override { watched = on; }
+
+    // The desktop's panel that holds the area quits or comes back.
+    void SetAvailable(bool now) {
+        available = now;
+        if (watched && AreaChanged) {
+            AreaChanged();
+        }
+    }
 
     bool available = true;
     bool shown = false;
+    bool watched = false;
     QMenu* menu = nullptr;
     std::vector<std::string> log;
     // The controller's feature reports, to tell when the icon went away.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <functional>
 
 #include "PanelHarness.h"
 
@@ -128,6 +131,72 @@ TEST(Tray, PauseAndRestoreLetGoOfHeldKeysAtOnce) {
     EXPECT_EQ(h.sink.keyUps(), (std::vector<uint16_t>{kButton1Key, kButton1Key}));
 }
 
+// One engine event of the standard timer, then its 10 ms.
+void Tick(PanelHarness& h) {
+    h.ss.fire();
+    h.clock.advance(std::chrono::milliseconds(10));
+}
+
+// What went out, mouse motion left aside: "+41"/"-41" for a key, "mouse 800" for a wheel notch.
+std::vector<std::string> Sent(const test::RecordingSink& sink) {
+    std::vector<std::string> sent;
+    for (const InputRecord& record : sink.records) {
+        if (record.type == InputType::Keyboard) {
+            sent.push_back(((record.dwFlags & kKeyUp) != 0 ? "-" : "+") +
+                           QString::number(record.wVk, 16).toStdString());
+        } else if (record.dwFlags != kMouseMove) {
+            sent.push_back("mouse " + QString::number(record.dwFlags, 16).toStdString());
+        }
+    }
+    return sent;
+}
+
+// "DELAY 1 SECOND" then one more step on button 1, cut 400 ms into the delay and taken up again
+// within the second: the rest plays once, as it would have without the cut.
+TEST(Tray, AMacroCutDuringItsDelayPlaysItsNextStepOnce) {
+    constexpr int32_t kOneSecond = 136;
+    const struct {
+        int32_t code;
+        std::vector<std::string> once;
+    } steps[] = {{5, {"mouse 800"}}, {0x41, {"+41", "-41"}}, {1, {"mouse 2", "mouse 4"}}};
+    const std::function<void(PanelHarness&)> cuts[] = {
+        [](PanelHarness& h) {
+            h.m().TrayPause->trigger();
+            h.m().TrayPause->trigger();
+        },
+        [](PanelHarness& h) {
+            h.m().TrayRestore->trigger();
+            Tick(h);
+            h.c().Send->click();
+        },
+        [](PanelHarness& h) {
+            h.m().TrayRestore->trigger();
+            QTest::mouseClick(h.c().chkSimMouse, Qt::LeftButton);
+            ASSERT_EQ(h.c().chkSimMouse->Value(), 1);
+            h.c().Send->click();
+        },
+    };
+    for (const auto& step : steps) {
+        for (std::size_t cut = 0; cut < std::size(cuts); ++cut) {
+            PanelHarness h;
+            h.Start();
+            h.model.KeyMap[0][7] = {2, kOneSecond, step.code};
+            h.c().Send->click();
+            h.Report({1, 0, 0, 0, 0, kButton1, 0});
+            Tick(h);
+            h.Report({1, 0, 0, 0, 0, 0, 0});
+            for (int ms = 10; ms < 400; ms += 10) {
+                Tick(h);
+            }
+            cuts[cut](h);
+            for (int ms = 0; ms < 1000; ms += 10) {
+                Tick(h);
+            }
+            EXPECT_EQ(Sent(h.sink), step.once) << "step " << step.code << ", cut " << cut;
+        }
+    }
+}
+
 TEST(Tray, MinimisingGoesToTheTrayWithTheCaptionAsItStands) {
     PanelHarness h;
     h.Start();
@@ -226,6 +295,44 @@ TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
     EXPECT_FALSE(h.ss.running);
     h.c().Send->click();
     EXPECT_TRUE(h.cc.running);
+}
+
+// The desktop's panel that holds the notification area quits while ours stands in it.
+TEST(Tray, WithoutTheAreaThePanelStandsMinimisedUntilItComesBack) {
+    PanelHarness h;
+    h.Start();
+    h.c().Send->click();
+    h.tray.SetAvailable(false);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->isVisible()) << "a way back to the program";
+    EXPECT_TRUE(h.panel->isMinimized());
+    EXPECT_FALSE(h.tray.shown);
+    h.Report({1, 0, 0, 0, 0, kButton1, 0});
+    h.ss.fire();
+    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
+
+    h.tray.SetAvailable(true);
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_TRUE(h.tray.shown) << "the icon is back";
+
+    h.tray.SetAvailable(false);
+    h.panel->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.panel->Shown()) << "bringing it back from the taskbar is the restore";
+    EXPECT_FALSE(TrayMenuEnabled(h));
+    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{kButton1Key});
+    EXPECT_FALSE(h.tray.watched);
+
+    // Brought back from the taskbar just after the area returned, before that was noticed.
+    h.c().Send->click();
+    ASSERT_TRUE(h.panel->isMinimized());
+    h.tray.available = true;
+    h.panel->showNormal();
+    QCoreApplication::processEvents();
+    h.tray.SetAvailable(true);
+    EXPECT_TRUE(h.panel->Shown());
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_FALSE(TrayMenuEnabled(h));
 }
 
 TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {

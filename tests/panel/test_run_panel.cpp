@@ -63,5 +63,46 @@ TEST(RunPanel, AnEngineTimerThatFailsToStartEndsTheProgramSayingWhy) {
     EXPECT_FALSE(h.panel->isVisible());
 }
 
+// A key held in the tray when the engine's timer fails, and a termination signal while the box
+// says why: the key goes up before the box, and the exit plays its lamps once.
+TEST(RunPanel, AFailingTimerLetsGoBeforeItsBoxAndExitsOnceWhateverComesMeanwhile) {
+    PanelHarness h;
+    TerminationSignals terminations;
+    TimerFdDriver driver;
+    EndOnTimerFailure(*h.panel, driver);
+    std::vector<uint16_t> upAtTheBox;
+    std::size_t sleepsAtTheBox = 0;
+    MessageBox::clearAnswered();
+    MessageBox::answerAll([&](const MessageBox::Shown&) {
+        upAtTheBox = h.sink.keyUps();
+        sleepsAtTheBox = h.clock.sleeps.size();
+        raise(SIGTERM);
+        for (int wait = 0; wait < 200 && !h.panel->Unloaded(); ++wait) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+    });
+    QTimer::singleShot(0, [&h, &driver] {
+        h.c().Send->click();
+        h.Report({1, 0, 0, 0, 0, 0x01, 0});
+        h.ss.fire();
+        driver.start(std::chrono::milliseconds(-1), [] {});
+    });
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(2); });
+    guard.start(10000);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunPanel(*h.panel, terminations), 1);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(upAtTheBox, std::vector<uint16_t>{0x31});
+    std::chrono::milliseconds paused{};
+    for (std::size_t i = sleepsAtTheBox; i < h.clock.sleeps.size(); ++i) {
+        paused += h.clock.sleeps[i];
+    }
+    EXPECT_EQ(paused, std::chrono::milliseconds(900)) << "one exit lamp show";
+    EXPECT_EQ(h.hid.closed, 1);
+    EXPECT_FALSE(h.ss.running);
+}
+
 }  // namespace
 }  // namespace qv

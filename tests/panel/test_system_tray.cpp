@@ -36,6 +36,23 @@ public:
             whyNot_ = "the test's X server refuses connections";
             return;
         }
+        if (!StartArea()) {
+            whyNot_ = "trayer, the notification area, is not installed or did not start";
+            return;
+        }
+        setenv("DISPLAY", server_.display().c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+
+    ~TrayDesktop() {
+        StopArea();
+        if (display_ != nullptr) {
+            XCloseDisplay(display_);
+        }
+    }
+
+    // Starts the notification area; true once it has taken its place on the screen.
+    bool StartArea() {
         trayer_ = Spawn({"/usr/bin/env", "trayer", "--edge", "top", "--align", "right"},
                         {"DISPLAY=" + server_.display()});
         const Atom selection = XInternAtom(display_, "_NET_SYSTEM_TRAY_S0", False);
@@ -44,21 +61,18 @@ public:
             const bool ended = WaitForExit(trayer_, 20ms).has_value();
             if (ended || std::chrono::steady_clock::now() > end) {
                 trayer_ = ended ? -1 : trayer_;
-                whyNot_ = "trayer, the notification area, is not installed or did not start";
-                return;
+                return false;
             }
         }
-        setenv("DISPLAY", server_.display().c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return true;
     }
 
-    ~TrayDesktop() {
+    // Ends the notification area, as when the desktop's panel quits.
+    void StopArea() {
         if (trayer_ > 0) {
             kill(trayer_, SIGTERM);
             WaitForExit(trayer_, 5s);
-        }
-        if (display_ != nullptr) {
-            XCloseDisplay(display_);
+            trayer_ = -1;
         }
     }
 
@@ -213,6 +227,24 @@ TEST_F(DesktopTray, ARightClickOpensTheMenuWhosePauseAndRestoreWork) {
     EXPECT_TRUE(Eventually([&h] { return h.panel->isVisible(); }));
     EXPECT_FALSE(tray.Icon().isVisible());
     EXPECT_EQ(h.m().TrayPause->text(), QStringLiteral("Resume Engine")) << "still paused";
+}
+
+// The desktop's panel quits while ours stands in its notification area, then comes back.
+TEST_F(DesktopTray, WithoutTheAreaThePanelStandsMinimisedAndTheIconReturnsWithIt) {
+    SystemTray tray;
+    PanelHarness h(true, true, {}, &tray);
+    h.Start();
+    h.c().Send->click();
+    ASSERT_FALSE(DockedIcon().isEmpty());
+
+    desktop.StopArea();
+    EXPECT_TRUE(Eventually([&h] { return h.panel->isVisible(); })) << "a way back to the program";
+    EXPECT_TRUE(h.panel->isMinimized());
+    EXPECT_FALSE(h.panel->Shown()) << "output runs";
+
+    ASSERT_TRUE(desktop.StartArea());
+    EXPECT_TRUE(Eventually([&h] { return !h.panel->isVisible(); }));
+    EXPECT_FALSE(DockedIcon().isEmpty()) << "the icon is back in the area";
 }
 
 TEST(SystemTray, OnlyADoubleClickOnTheIconRestores) {
