@@ -122,6 +122,11 @@ KeysControls BuildKeysControls(QWidget* dialog) {
             Key(key, frames[static_cast<std::size_t>(key.frame)]);
     }
     BuildFrame1(c, dialog);
+    // Enter belongs to the function text. A dialog makes its first auto-default button the
+    // default, here the first key button, and Enter in the text would then enter that key.
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
     return c;
 }
 

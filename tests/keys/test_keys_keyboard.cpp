@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "KeysHarness.h"
+
+namespace qv {
+namespace {
+
+using Steps = std::vector<int32_t>;
+
+constexpr int kA = 65;
+
+class KeysKeyboard : public ::testing::Test {
+protected:
+    // Activates the dialog, as the desktop does on showing it, and puts the text cursor at the
+    // end of the function text, as a click and End do.
+    void ClickIntoText() {
+        h.keys.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h.keys));
+        // The display tick that the opening armed passes before the person clicks.
+        if (h.keys.Timer1().isActive()) {
+            h.keys.Timer1_Timer();
+        }
+        QTest::mouseClick(c.txtKeyFunction, Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), c.txtKeyFunction);
+        Type(Qt::Key_End);
+    }
+    static void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << "the dialog has closed";
+        QTest::keyClick(focused, key, modifiers);
+    }
+    // Each character by its own key; one beyond ASCII as a keyboard layout that has it types it.
+    static void Type(const QString& text) {
+        for (const QChar character : text) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr) << "the dialog has closed";
+            if (character.unicode() < 0x80) {
+                QTest::keyClick(focused, character.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, QString(character),
+                                    Qt::NoModifier);
+            }
+        }
+    }
+
+    test::KeysHarness h;
+    Model& model = h.model;
+    const KeysControls& c = h.c();
+};
+
+// Enter in the function text neither enters a key nor closes the dialog, in either mode.
+TEST_F(KeysKeyboard, EnterInTheFunctionTextDoesNothing) {
+    test::SetSlot(model, 0, 20, {{1}, {kA}});
+    for (const int slot : {7, 20}) {
+        const Model before = model;
+        h.Open(slot, 0, [&] {
+            const QStringList shown = h.Shown();
+            ClickIntoText();
+            Type(" Jet");
+            Type(Qt::Key_Return);
+            Type(Qt::Key_Enter, Qt::KeypadModifier);
+            Type(Qt::Key_Return);
+            EXPECT_TRUE(h.keys.isVisible());
+            EXPECT_EQ(h.Shown(), shown);
+            EXPECT_EQ(QApplication::focusWidget(), c.txtKeyFunction);
+            EXPECT_TRUE(h.keys.FunctionText().endsWith(" Jet"));
+            h.Click(c.btnOK);
+        });
+        EXPECT_EQ(model.KeyMap, before.KeyMap) << slot;
+    }
+}
+
+}  // namespace
+}  // namespace qv
