@@ -72,5 +72,33 @@ TEST_F(KeysKeyboard, EnterInTheFunctionTextDoesNothing) {
     }
 }
 
+// Switching to another window and back leaves the focus in the text: the next Space is typed,
+// it does not press OK.
+TEST_F(KeysKeyboard, ComingBackFromAnotherWindowKeepsTheFocusInTheText) {
+    h.Open(7, 0, [&] {
+        ClickIntoText();
+        Type("Jump");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        ASSERT_FALSE(h.keys.isActiveWindow());
+        h.keys.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h.keys));
+        // The display tick that the opening armed passes before the person clicks.
+        if (h.keys.Timer1().isActive()) {
+            h.keys.Timer1_Timer();
+        }
+        // Had the return armed the display tick, it would run now.
+        if (h.keys.Timer1().isActive()) {
+            h.keys.Timer1_Timer();
+        }
+        EXPECT_EQ(QApplication::focusWidget(), c.txtKeyFunction);
+        Type(" Jet");
+        EXPECT_TRUE(h.keys.isVisible());
+        EXPECT_TRUE(h.keys.FunctionText().endsWith("Jump Jet"));
+    });
+}
+
 }  // namespace
 }  // namespace qv
