@@ -1,5 +1,6 @@
 #include <QFrame>
 
+#include "keys/FunctionTextValidator.h"
 #include "keys/KeyButtons.h"
 #include "keys/KeyEditor.h"
 #include "keys/KeysControls.h"
@@ -94,6 +95,7 @@ void BuildFrame1(KeysControls& c, QWidget* dialog) {
     c.txtKeyFunction =
         Place(new QLineEdit(QStringLiteral("Press A Button"), f), 1440, 240, 2175, 375);
     c.txtKeyFunction->setMaxLength(kMostFunctionText);
+    c.txtKeyFunction->setValidator(new FunctionTextValidator(c.txtKeyFunction));
     Face(c.txtKeyFunction);
     c.chkSingleKey = Check("Single Key Mode", 1, f, 3720, 240, 855, 375, 6.75);
     c.chkSingleKey->setEnabled(false);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 
 #include "KeysHarness.h"
+#include "profiles/ProfileWriter.h"
 
 namespace qv {
 namespace {
@@ -98,6 +100,27 @@ TEST_F(KeysKeyboard, ComingBackFromAnotherWindowKeepsTheFocusInTheText) {
         EXPECT_TRUE(h.keys.isVisible());
         EXPECT_TRUE(h.keys.FunctionText().endsWith("Jump Jet"));
     });
+}
+
+// The text box takes only what a profile can store: other characters are dropped, typed or
+// pasted, and the label then saves.
+TEST_F(KeysKeyboard, FunctionTextKeepsToTheProfilesCodePage) {
+    h.Open(7, 0, [&] {
+        ClickIntoText();
+        Type(Qt::Key_A, Qt::ControlModifier);
+        Type(QString::fromUtf8("Caf\u00E9 \u03A9\u20AC"));
+        EXPECT_EQ(h.keys.FunctionText(), QString::fromUtf8("Caf\u00E9 \u20AC"));
+        QApplication::clipboard()->setText(QString::fromUtf8(" \u0416\u4E2D\U0001F600ole"));
+        Type(Qt::Key_Home);
+        Type(Qt::Key_Right);
+        Type(Qt::Key_V, Qt::ControlModifier);
+        Type("!");
+        EXPECT_EQ(h.keys.FunctionText(), QString::fromUtf8("C ole!af\u00E9 \u20AC"));
+        h.Click(c.btnOK);
+    });
+    model.KeyLabel[0][7] = h.keys.FunctionText().toStdString();
+    const ProfileWriteResult written = WriteProfile(model, model.settings);
+    EXPECT_FALSE(written.error) << written.error->Message();
 }
 
 }  // namespace
