@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "KeysHarness.h"
@@ -125,6 +126,45 @@ TEST_F(KeysDisplay, CombinationThatNeverEndsIsCutToWhatTheDisplayHolds) {
     EXPECT_EQ(model.KeyMap[0][9][0], 0);
     EXPECT_EQ(model.KeyMap[0][9][steps + 1], 0);
     EXPECT_FALSE(model.KeyMapCombo[0][9][steps]);
+}
+
+// Relative luminance of a screen colour, for the contrast ratio between two colours.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The contrast of a button's darkest caption pixel, inside its bevel, against `face`.
+double CaptionContrast(const QImage& button, const QColor& face) {
+    double darkest = 1;
+    for (int y = 3; y < button.height() - 3; ++y) {
+        for (int x = 3; x < button.width() - 3; ++x) {
+            darkest = std::min(darkest, Luminance(button.pixelColor(x, y)));
+        }
+    }
+    return (Luminance(face) + 0.05) / (darkest + 0.05);
+}
+
+// The checked mode box names the mode in force: it stays sunken and can't be clicked, and its
+// caption reads as clearly as the other box's.
+TEST_F(KeysDisplay, CheckedModeBoxIsSunkenAndReadable) {
+    h.Open(7, 0, [&] {
+        for (CheckButton* box : {c.chkSingleKey, c.chkSequence}) {
+            if (box->Value() == 0) {
+                h.Click(box);
+            }
+            h.Click(box);
+            EXPECT_EQ(box->Value(), 1);
+            const QImage drawn = box->grab().toImage();
+            const int middle = drawn.height() / 2;
+            EXPECT_LT(qGray(drawn.pixel(0, middle)), qGray(drawn.pixel(drawn.width() - 1, middle)))
+                << "sunken";
+            EXPECT_GE(CaptionContrast(drawn, kIdleFace), 4.5) << box->text().toStdString();
+        }
+    });
 }
 
 TEST_F(KeysDisplay, LabelsAreMadeOnceAndHiddenWhenNothingIsShown) {
