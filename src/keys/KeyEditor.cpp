@@ -138,8 +138,19 @@ void KeyEditor::VK_Click(int16_t Index) {
 void KeyEditor::cmdUndo_Click() {
     if (KeyCount > 0) {
         --KeyCount;
+        if (c_.chkKeyCombo == 0) {
+            EndGroupAtLastStep();
+        }
     }
     view_.FocusOk();
+}
+
+// OK stores the last step released, so the display must not show it held: only an open
+// combination shows a "+" after its last key.
+void KeyEditor::EndGroupAtLastStep() {
+    if (KeyCount > 0) {
+        ComboBuffer[static_cast<std::size_t>(KeyCount)] = false;
+    }
 }
 
 bool KeyEditor::btnOK_Click(Model& model) {

@@ -80,6 +80,7 @@ private:
     void chkKeyCombo_Click();
     void ToSingleKeyMode();
     void ToSequenceMode();
+    void EndGroupAtLastStep();
 
     KeyEditorView& view_;
     KeyControlState c_;
