@@ -13,7 +13,7 @@ namespace {
 
 using Steps = std::vector<int32_t>;
 
-constexpr int kWheelUp = 5, kA = 65, kCtrl = 162;
+constexpr int kWheelUp = 5, kA = 65, kI = 73, kCtrl = 162;
 
 class KeysDisplay : public ::testing::Test {
 protected:
@@ -107,6 +107,32 @@ TEST_F(KeysDisplay, LoadedSlotTooLongForTheDisplayLosesItsTailWithABeepEach) {
     const int kept = h.keys.Editor().KeyCount;
     EXPECT_EQ(model.KeyMap[0][20][0], kept);
     EXPECT_EQ(model.KeyMap[0][20][kept + 1], 0);
+}
+
+// A hand-made profile claims 300 steps and holds two: the dialog shows and stores those two.
+TEST_F(KeysDisplay, StoredListEndsAtItsFirstZero) {
+    test::SetSlot(model, 0, 20, {{300}, {kA}, {kCtrl}});
+    model.KeyMap[0][20][5] = kA;
+    h.Open(20, 0, [&] {
+        EXPECT_EQ(h.Shown(), (QStringList{"A", "LEFT CTRL"}));
+        EXPECT_EQ(h.keys.Beeps(), 0);
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(h.Stored(0, 20, 3), (Steps{2, kA, kCtrl, 0}));
+}
+
+// A profile holds 253 steps of a sequence; the narrowest captions would fit more on the display.
+TEST_F(KeysDisplay, SequenceStopsAtWhatAProfileHolds) {
+    LoadSequence(253, kI);
+    h.Open(20, 0, [&] {
+        EXPECT_EQ(h.keys.Beeps(), 0);
+        h.Key(kI);
+        EXPECT_EQ(h.keys.Beeps(), 1);
+        EXPECT_EQ(static_cast<int>(ShownLabels().size()), 253);
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(model.KeyMap[0][20][0], 253);
+    EXPECT_EQ(model.KeyMap[0][20][254], 0);
 }
 
 // A hand-edited single-key slot held through its last step: the display runs out of labels,
