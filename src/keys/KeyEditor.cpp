@@ -23,7 +23,15 @@ void KeyEditor::Load(const Model& model, int16_t Button, uint8_t Slider) {
         KeyCount = static_cast<int16_t>(std::min(last, kMostSlotSteps));
         SetSingleKey(1);
     } else {
-        KeyCount = static_cast<int16_t>(std::clamp(KeyBuffer[0], 0, kMostSequenceSteps));
+        // A hand-made profile may claim more steps than its list holds: the list ends at its
+        // first 0, as the file's own does.
+        const int claimed = std::clamp(KeyBuffer[0], 0, kMostSequenceSteps);
+        int last = 0;
+        while (last < claimed && KeyBuffer[static_cast<std::size_t>(last + 1)] != 0) {
+            ++last;
+        }
+        KeyCount = static_cast<int16_t>(last);
+        EndGroupAtLastStep();
         SetSequence(1);
     }
 }
@@ -138,8 +146,19 @@ void KeyEditor::VK_Click(int16_t Index) {
 void KeyEditor::cmdUndo_Click() {
     if (KeyCount > 0) {
         --KeyCount;
+        if (c_.chkKeyCombo == 0) {
+            EndGroupAtLastStep();
+        }
     }
     view_.FocusOk();
+}
+
+// OK stores the last step released, so the display must not show it held: only an open
+// combination shows a "+" after its last key.
+void KeyEditor::EndGroupAtLastStep() {
+    if (KeyCount > 0) {
+        ComboBuffer[static_cast<std::size_t>(KeyCount)] = false;
+    }
 }
 
 bool KeyEditor::btnOK_Click(Model& model) {

@@ -9,8 +9,8 @@ namespace qv {
 inline constexpr const char* kSingleKeyText = "Keys will be held down while button is pressed";
 inline constexpr const char* kSequenceText = "Keys will be pressed and released in sequence";
 
-// A sequence stores its length in step 0 through a byte.
-inline constexpr int kMostSequenceSteps = 255;
+// A profile holds a sequence as its length, its steps and the closing 0.
+inline constexpr int kMostSequenceSteps = kMaxKeyListValues - 2;
 // Every slot keeps step 300 free at least for the closing 0.
 inline constexpr int kMostSlotSteps = kSteps - 2;
 
@@ -80,6 +80,7 @@ private:
     void chkKeyCombo_Click();
     void ToSingleKeyMode();
     void ToSequenceMode();
+    void EndGroupAtLastStep();
 
     KeyEditorView& view_;
     KeyControlState c_;

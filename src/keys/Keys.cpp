@@ -113,12 +113,14 @@ void Keys::ShowControls() {
 
 void Keys::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    activatedSinceShown_ = false;
     Form_Activate();
 }
 
 void Keys::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedSinceShown_) {
+        activatedSinceShown_ = true;
         Form_Activate();
     }
 }

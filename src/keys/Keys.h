@@ -66,6 +66,9 @@ private:
     // Which labels show a "+" now, so that a pass restyles only those that change role.
     std::array<bool, kStepLabels> plusLook_{};
     int beeps_ = 0;
+    // Only the activation that follows an opening arms Timer1: coming back from another
+    // program must not pull the focus out of the function text onto OK.
+    bool activatedSinceShown_ = false;
 };
 
 }  // namespace qv

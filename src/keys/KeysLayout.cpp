@@ -1,5 +1,6 @@
 #include <QFrame>
 
+#include "keys/FunctionTextValidator.h"
 #include "keys/KeyButtons.h"
 #include "keys/KeyEditor.h"
 #include "keys/KeysControls.h"
@@ -78,6 +79,15 @@ CheckButton* Check(const char* caption, int value, QWidget* parent, int left, in
     return box;
 }
 
+// The checked mode box is disabled only so that it can't be clicked again: it names the mode in
+// force, so its caption keeps the colour of an enabled one.
+void ReadableWhenDisabled(CheckButton* box) {
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     colours.color(QPalette::Active, QPalette::ButtonText));
+    box->setPalette(colours);
+}
+
 QPushButton* Key(const KeyButton& key, QWidget* frame) {
     auto* button = Place(new SlotButton(QString::fromUtf8(key.caption), frame), key.left, key.top,
                          key.width, key.height);
@@ -94,10 +104,13 @@ void BuildFrame1(KeysControls& c, QWidget* dialog) {
     c.txtKeyFunction =
         Place(new QLineEdit(QStringLiteral("Press A Button"), f), 1440, 240, 2175, 375);
     c.txtKeyFunction->setMaxLength(kMostFunctionText);
+    c.txtKeyFunction->setValidator(new FunctionTextValidator(c.txtKeyFunction));
     Face(c.txtKeyFunction);
     c.chkSingleKey = Check("Single Key Mode", 1, f, 3720, 240, 855, 375, 6.75);
     c.chkSingleKey->setEnabled(false);
     c.chkSequence = Check("Sequence Mode", 0, f, 4560, 240, 855, 375, 6.75);
+    ReadableWhenDisabled(c.chkSingleKey);
+    ReadableWhenDisabled(c.chkSequence);
     c.Label3 = Caption(kSingleKeyText, f, 5400, 240, 5655, 375, 12.75);
     c.Label2 = Caption("Key Action", f, 120, 720, 1335, 375, 9.75);
     c.Image1 = Place(new QWidget(f), 1440, 720, 8320, 1575);
@@ -122,6 +135,11 @@ KeysControls BuildKeysControls(QWidget* dialog) {
             Key(key, frames[static_cast<std::size_t>(key.frame)]);
     }
     BuildFrame1(c, dialog);
+    // Enter belongs to the function text. A dialog makes its first auto-default button the
+    // default, here the first key button, and Enter in the text would then enter that key.
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
     return c;
 }
 

@@ -12,6 +12,8 @@ namespace qv {
 inline constexpr int kModes = 3;
 inline constexpr int kSlots = 34;
 inline constexpr int kSteps = 301;
+// The most values a profile file holds for one slot, step 0 and the closing 0 included.
+inline constexpr int kMaxKeyListValues = 255;
 // Slots 0..6 come from the axes: up, down, left, right, turn left, turn right, walk.
 inline constexpr int kAxisSlots = 7;
 inline constexpr int kWalkSlot = 6;

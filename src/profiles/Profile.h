@@ -31,9 +31,6 @@ enum class Item {
     chkMovement,
 };
 
-// The most values a key list of a profile file holds, its closing 0 included.
-inline constexpr int kMaxKeyListValues = 255;
-
 // One step of a key list: the code and its KeyMapCombo flag.
 struct KeyStep {
     int32_t value = 0;

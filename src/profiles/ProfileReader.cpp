@@ -7,7 +7,7 @@
 #include <memory>
 #include <system_error>
 
-#include "profiles/Windows1252.h"
+#include "model/Windows1252.h"
 
 namespace qv {
 

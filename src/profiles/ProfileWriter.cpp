@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "model/Windows1252.h"
 #include "profiles/Profile.h"
-#include "profiles/Windows1252.h"
 
 namespace qv {
 

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "KeysHarness.h"
@@ -12,7 +13,7 @@ namespace {
 
 using Steps = std::vector<int32_t>;
 
-constexpr int kWheelUp = 5, kA = 65, kCtrl = 162;
+constexpr int kWheelUp = 5, kA = 65, kI = 73, kCtrl = 162;
 
 class KeysDisplay : public ::testing::Test {
 protected:
@@ -108,6 +109,32 @@ TEST_F(KeysDisplay, LoadedSlotTooLongForTheDisplayLosesItsTailWithABeepEach) {
     EXPECT_EQ(model.KeyMap[0][20][kept + 1], 0);
 }
 
+// A hand-made profile claims 300 steps and holds two: the dialog shows and stores those two.
+TEST_F(KeysDisplay, StoredListEndsAtItsFirstZero) {
+    test::SetSlot(model, 0, 20, {{300}, {kA}, {kCtrl}});
+    model.KeyMap[0][20][5] = kA;
+    h.Open(20, 0, [&] {
+        EXPECT_EQ(h.Shown(), (QStringList{"A", "LEFT CTRL"}));
+        EXPECT_EQ(h.keys.Beeps(), 0);
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(h.Stored(0, 20, 3), (Steps{2, kA, kCtrl, 0}));
+}
+
+// A profile holds 253 steps of a sequence; the narrowest captions would fit more on the display.
+TEST_F(KeysDisplay, SequenceStopsAtWhatAProfileHolds) {
+    LoadSequence(253, kI);
+    h.Open(20, 0, [&] {
+        EXPECT_EQ(h.keys.Beeps(), 0);
+        h.Key(kI);
+        EXPECT_EQ(h.keys.Beeps(), 1);
+        EXPECT_EQ(static_cast<int>(ShownLabels().size()), 253);
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(model.KeyMap[0][20][0], 253);
+    EXPECT_EQ(model.KeyMap[0][20][254], 0);
+}
+
 // A hand-edited single-key slot held through its last step: the display runs out of labels,
 // keeps what fits, and OK stores a combination that ends.
 TEST_F(KeysDisplay, CombinationThatNeverEndsIsCutToWhatTheDisplayHolds) {
@@ -125,6 +152,45 @@ TEST_F(KeysDisplay, CombinationThatNeverEndsIsCutToWhatTheDisplayHolds) {
     EXPECT_EQ(model.KeyMap[0][9][0], 0);
     EXPECT_EQ(model.KeyMap[0][9][steps + 1], 0);
     EXPECT_FALSE(model.KeyMapCombo[0][9][steps]);
+}
+
+// Relative luminance of a screen colour, for the contrast ratio between two colours.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The contrast of a button's darkest caption pixel, inside its bevel, against `face`.
+double CaptionContrast(const QImage& button, const QColor& face) {
+    double darkest = 1;
+    for (int y = 3; y < button.height() - 3; ++y) {
+        for (int x = 3; x < button.width() - 3; ++x) {
+            darkest = std::min(darkest, Luminance(button.pixelColor(x, y)));
+        }
+    }
+    return (Luminance(face) + 0.05) / (darkest + 0.05);
+}
+
+// The checked mode box names the mode in force: it stays sunken and can't be clicked, and its
+// caption reads as clearly as the other box's.
+TEST_F(KeysDisplay, CheckedModeBoxIsSunkenAndReadable) {
+    h.Open(7, 0, [&] {
+        for (CheckButton* box : {c.chkSingleKey, c.chkSequence}) {
+            if (box->Value() == 0) {
+                h.Click(box);
+            }
+            h.Click(box);
+            EXPECT_EQ(box->Value(), 1);
+            const QImage drawn = box->grab().toImage();
+            const int middle = drawn.height() / 2;
+            EXPECT_LT(qGray(drawn.pixel(0, middle)), qGray(drawn.pixel(drawn.width() - 1, middle)))
+                << "sunken";
+            EXPECT_GE(CaptionContrast(drawn, kIdleFace), 4.5) << box->text().toStdString();
+        }
+    });
 }
 
 TEST_F(KeysDisplay, LabelsAreMadeOnceAndHiddenWhenNothingIsShown) {

@@ -131,6 +131,26 @@ TEST_F(KeysEditing, HeldGroupInsideASequence) {
     EXPECT_EQ(h.Stored(0, 12, 5), (Steps{4, kA, -kCtrl, kB, kDelay1s, 0}));
 }
 
+// UNDO of the key after a held group leaves its last key released, as OK stores it; a slot whose
+// last step a profile holds opens released too.
+TEST_F(KeysEditing, DisplayShowsNoPlusThatOkDoesNotStore) {
+    test::SetSlot(model, 0, 20, {{1}, {kA}});
+    h.Open(20, 0, [&] {
+        h.Click(c.chkKeyCombo);
+        h.Press({kCtrl, kB});
+        h.Click(c.chkKeyCombo);
+        h.Click(c.cmdUndo);
+        EXPECT_EQ(h.Shown(), (QStringList{"A", "LEFT CTRL"}));
+        h.Key(kC);
+        EXPECT_EQ(h.Shown(), (QStringList{"A", "LEFT CTRL", "C"}));
+        h.Click(c.btnOK);
+    });
+    EXPECT_EQ(h.Stored(0, 20, 4), (Steps{3, kA, kCtrl, kC, 0}));
+
+    test::SetSlot(model, 0, 21, {{2}, {kCtrl, true}, {kA, true}});
+    h.Open(21, 0, [&] { EXPECT_EQ(h.Shown(), (QStringList{"LEFT CTRL", "+", "A"})); });
+}
+
 TEST_F(KeysEditing, UndoStopsAtNothingAndIsOffForASingleKey) {
     h.Open(7, 0, [&] {
         EXPECT_FALSE(c.cmdUndo->isEnabled());

@@ -138,23 +138,24 @@ TEST_F(StepLayout, LabelsRunningOutRefuseTheRest) {
     EXPECT_EQ(view.beeps, 10);
 }
 
-// A sequence stores its length in a byte: the 256th step is refused like one that doesn't fit.
-TEST_F(StepLayout, SequenceStopsAt255Steps) {
+// A profile holds at most 253 steps of a sequence: the 254th is refused like one that doesn't
+// fit, so OK never stores what no save can write.
+TEST_F(StepLayout, SequenceStopsWhereAProfileDoes) {
     m.caption = 1;
     m.label = 1;
-    LoadSequence(255);
+    LoadSequence(253);
     EXPECT_EQ(view.beeps, 0);
     editor.VK_Click(65);
     EXPECT_EQ(view.beeps, 1);
-    EXPECT_EQ(editor.KeyCount, 255);
+    EXPECT_EQ(editor.KeyCount, 253);
     ASSERT_TRUE(editor.btnOK_Click(model));
-    EXPECT_EQ(model.KeyMap[0][0][0], 255);
-    EXPECT_EQ(model.KeyMap[0][0][256], 0);
+    EXPECT_EQ(model.KeyMap[0][0][0], 253);
+    EXPECT_EQ(model.KeyMap[0][0][254], 0);
 
-    // A stored length beyond a byte opens as the longest sequence.
+    // A stored length beyond it opens as the longest sequence.
     model.KeyMap[0][0][0] = 300;
     editor.Load(model, 0, 0);
-    EXPECT_EQ(editor.KeyCount, 255);
+    EXPECT_EQ(editor.KeyCount, 253);
 }
 
 TEST_F(StepLayout, EndlessCombinationScanStopsAtTheLastStep) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "profiles/Windows1252.h"
+#include "model/Windows1252.h"
 
 namespace qv {
 namespace {

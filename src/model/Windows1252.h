@@ -15,4 +15,7 @@ std::string Windows1252ToUtf8(std::string_view codes);
 // character outside the code page (NUL included, which would end a label early).
 std::optional<std::string> Utf8ToWindows1252(std::string_view text);
 
+// Whether a label may hold `c`: the code page has a code for it, and it is not NUL.
+bool Windows1252Holds(char32_t c);
+
 }  // namespace qv

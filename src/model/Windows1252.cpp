@@ -1,4 +1,4 @@
-#include "profiles/Windows1252.h"
+#include "model/Windows1252.h"
 
 #include <array>
 #include <cstdint>
@@ -112,6 +112,10 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
         codes += static_cast<char>(*code);
     }
     return codes;
+}
+
+bool Windows1252Holds(char32_t c) {
+    return CodeOf(c).has_value();
 }
 
 }  // namespace qv
