@@ -22,6 +22,7 @@ void ApplyBlocks(const Profile& profile, Model& model) {
 void ApplyProfile(const Profile& profile, Model& model, SettingsRules& rules) {
     // The limits take effect together, once the last of them is in.
     bool limitsPending = false;
+    rules.StartLoad();
     for (const ProfileItem& item : ProfileItems()) {
         if (item.limit != nullptr) {
             model.axes.Limits.*item.limit = profile.limits.*item.limit;
