@@ -20,9 +20,9 @@ void ApplyBlocks(const Profile& profile, Model& model) {
 }  // namespace
 
 void ApplyProfile(const Profile& profile, Model& model, SettingsRules& rules) {
+    rules.StartLoad();
     // The limits take effect together, once the last of them is in.
     bool limitsPending = false;
-    rules.StartLoad();
     for (const ProfileItem& item : ProfileItems()) {
         if (item.limit != nullptr) {
             model.axes.Limits.*item.limit = profile.limits.*item.limit;
