@@ -46,6 +46,7 @@ public:
     std::unique_ptr<HidDevice> open(const std::string&) override {
         return std::make_unique<Device>();
     }
+    std::optional<HidIds> deniedIds(const std::string&) override { return std::nullopt; }
 
 private:
     class Device final : public HidDevice {

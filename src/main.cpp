@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include "about/ProductInfo.h"
+#include "app/DisplayCheck.h"
 #include "app/FatalFailure.h"
 #include "app/TerminationSignals.h"
 #include "device/HidapiPlatform.h"
@@ -17,26 +17,11 @@
 #include "timer/TimerFdDriver.h"
 #include "ui/AppLook.h"
 
-namespace {
-
-bool Unset(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr || *value == '\0';
-}
-
-// Started outside a desktop session (a console, ssh without forwarding), Qt would abort with a
-// page of its own; one line says what is missing. A platform chosen by hand is left to Qt.
-bool NoDisplayAtAll() {
-    return Unset("DISPLAY") && Unset("WAYLAND_DISPLAY") && Unset("QT_QPA_PLATFORM");
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (NoDisplayAtAll()) {
-        std::cerr << "Quorvane needs a graphical desktop session (X11, or Wayland with XWayland), "
-                     "and none was found: DISPLAY is not set."
-                  << std::endl;
+    // Started outside a desktop session (a console, ssh without forwarding, a display that has
+    // gone), Qt would abort with a page of its own; one line says what is missing.
+    if (const std::string why = qv::WhyNoDisplay(); !why.empty()) {
+        std::cerr << why << std::endl;
         return 1;
     }
     qv::TerminationSignals terminations;

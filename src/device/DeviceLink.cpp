@@ -4,16 +4,27 @@
 
 namespace qv {
 
+namespace {
+
+bool IsController(const std::optional<HidIds>& ids) {
+    return ids && ids->vendor == kControllerVendor && ids->product == kControllerProduct;
+}
+
+}  // namespace
+
 DeviceLink::DeviceLink(HidPlatform& platform) : platform_(platform) {}
 
 bool DeviceLink::FindTheHid() {
+    deniedPath_.clear();
     for (const std::string& path : platform_.interfaces()) {
         std::unique_ptr<HidDevice> device = platform_.open(path);
         if (!device) {
+            if (deniedPath_.empty() && IsController(platform_.deniedIds(path))) {
+                deniedPath_ = path;
+            }
             continue;
         }
-        const std::optional<HidIds> ids = device->ids();
-        if (ids && ids->vendor == kControllerVendor && ids->product == kControllerProduct) {
+        if (IsController(device->ids())) {
             device_ = std::move(device);
             inputReportLength_ = device_->inputReportLength();
             readBuffer_.assign(std::max(inputReportLength_, reportBuffer_.size()), 0);

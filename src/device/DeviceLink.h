@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "device/HidPlatform.h"
@@ -22,6 +23,9 @@ public:
 
     // Opens the first present interface with the controller's ids; without one nothing stays open.
     bool FindTheHid();
+    // The controller's node when FindTheHid found it but the user may not open it; empty
+    // otherwise. Until udev rules give access, this is what a new user's controller looks like.
+    const std::string& DeniedPath() const { return deniedPath_; }
     // Takes every report that waits, without blocking, and keeps the newest in ReportBuffer; the
     // previous one stays when none waits. The device queues its reports, and one read per tick
     // would fall ever further behind a controller that reports faster than the engine ticks.
@@ -36,6 +40,7 @@ public:
 private:
     HidPlatform& platform_;
     std::unique_ptr<HidDevice> device_;
+    std::string deniedPath_;
     std::size_t inputReportLength_ = 0;
     // Each holds a whole report of the declared length: the next read goes into one while the
     // other keeps the newest whole report; only its first bytes reach ReportBuffer.

@@ -39,6 +39,9 @@ public:
     virtual std::vector<std::string> interfaces() = 0;
     // Opens an interface for reading and writing; nullptr when it refuses.
     virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
+    // The ids that the listing gave for an interface that the user may not open for reading and
+    // writing; nothing when the interface does not refuse for lack of permission.
+    virtual std::optional<HidIds> deniedIds(const std::string& path) = 0;
 };
 
 }  // namespace qv

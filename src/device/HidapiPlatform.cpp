@@ -1,7 +1,10 @@
 #include "device/HidapiPlatform.h"
 
+#include <fcntl.h>
 #include <hidapi.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
@@ -14,6 +17,16 @@ namespace {
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// hidapi does not say why an open failed, so the node is opened again as it opens it.
+bool AccessDenied(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return errno == EACCES || errno == EPERM;
 }
 
 class HidapiDevice final : public HidDevice {
@@ -93,6 +106,14 @@ std::unique_ptr<HidDevice> HidapiPlatform::open(const std::string& path) {
     }
     const ReportLayout layout = ReadReportLayout(ReadFileBytes(ReportDescriptorPath(path)));
     return std::make_unique<HidapiDevice>(device, ids, layout);
+}
+
+std::optional<HidIds> HidapiPlatform::deniedIds(const std::string& path) {
+    const auto found = enumerated_.find(path);
+    if (found == enumerated_.end() || !AccessDenied(path)) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 }  // namespace qv

@@ -23,6 +23,7 @@ public:
 
     std::vector<std::string> interfaces() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
+    std::optional<HidIds> deniedIds(const std::string& path) override;
 
 private:
     // The ids of the last enumeration, by path.

@@ -35,15 +35,24 @@ void SettingsRules::Drag(Setting setting, int position) {
     RunScroll(setting);
 }
 
+void SettingsRules::StartLoad() {
+    PanelSettings start;
+    start.MidDeadZone = start.DeadZone;
+    start.chkCCTIMER = values_.chkCCTIMER;
+    start.Freq = values_.Freq;
+    values_ = start;
+    states_ = SettingsStates{};
+    SavedWalkState = 0;
+    SavedWalkZone = kFirstWalkZone;
+}
+
 void SettingsRules::Load(Setting setting, int value) {
     Operation operation(*this);
-    if (setting == &PanelSettings::chkWalk && value == 1) {
-        SavedWalkZone = values_.MidDeadZone;
+    if (setting == &PanelSettings::chkWalk) {
+        LoadWalk(value);
+    } else {
+        SetValue(setting, value);
     }
-    if (setting == &PanelSettings::chkSimMouse) {
-        ParkWalk();
-    }
-    SetValue(setting, value);
 }
 
 bool SettingsRules::TakeFocusRequest() {
@@ -108,6 +117,19 @@ void SettingsRules::ParkWalk() {
     SavedWalkState = values_.chkWalk;
     if (values_.chkWalk != 0) {
         SavedWalkZone = values_.MidDeadZone;
+    }
+}
+
+// The walk zone read is the one walk brings back. With walk off the walk zone stands on the dead
+// zone; only a hand-made file holds one above it, and that one is put aside for walk. The
+// program writes them equal, and then nothing is put aside.
+void SettingsRules::LoadWalk(int value) {
+    const int walkZone = values_.MidDeadZone;
+    SavedWalkZone = walkZone;
+    SetValue(&PanelSettings::chkWalk, value);
+    if (values_.chkWalk != 1) {
+        SetValue(&PanelSettings::MidDeadZone, values_.DeadZone);
+        SavedWalkZone = walkZone > values_.DeadZone ? walkZone : kFirstWalkZone;
     }
 }
 

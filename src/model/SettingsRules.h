@@ -41,8 +41,13 @@ public:
     void Commit(Setting setting, int value);
     // The user drags a scroll bar's thumb: the value follows and the scroll handler runs.
     void Drag(Setting setting, int position);
-    // A profile load sets a value. The walk settings read so far are parked first, so that
-    // walk and "Simulate Mouse" bring back this profile's walk, not an earlier one's.
+    // A profile load begins: the settings a profile holds, and what is parked, go back to where
+    // start-up leaves them, without their handlers, so that the load ends in a state that
+    // depends on the file alone. The timer box keeps its value, which chose the running timer.
+    // The panel mirrors them with the load's first value.
+    void StartLoad();
+    // A profile load sets a value. Walk and "Simulate Mouse" then bring back this profile's walk
+    // zone: the one read, whether walk is on or put aside.
     void Load(Setting setting, int value);
 
     const PanelSettings& Values() const { return values_; }
@@ -52,7 +57,8 @@ public:
 
     // The "High Precision Timer" box's handler, which chooses the engine timer.
     std::function<void()> TimerBoxClicked;
-    // Runs once at the end of every operation above, so the panel can mirror its outcome.
+    // Runs once at the end of every operation above but StartLoad, so the panel can mirror
+    // its outcome.
     std::function<void()> Changed;
 
 private:
@@ -64,17 +70,20 @@ private:
     void RaiseWalkZoneToDeadZone();
     void PullDeadZoneToWalkZone();
     void ParkWalk();
+    void LoadWalk(int value);
     void chkWalk_Click();
     void chkSimMouse_Click();
     void chkMovement_Click();
     void chkAngles_Click();
 
+    static constexpr int kFirstWalkZone = 256;
+
     PanelSettings& values_;
     SettingsStates states_;
-    // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside; 256
-    // until one has been parked.
+    // The walk box's value when "Simulate Mouse" went on, and the walk zone put aside; the first
+    // walk zone until one has been parked.
     int SavedWalkState = 0;
-    int SavedWalkZone = 256;
+    int SavedWalkZone = kFirstWalkZone;
     bool focusRequested_ = false;
     int depth_ = 0;
 };

@@ -17,10 +17,10 @@ bool Dialog1::Form_Load() {
     MirrorSettings();
     if (!parts_.link.FindTheHid()) {
         c_.Send->setEnabled(false);
+        const std::string text = StartupFailureText(parts_.link.DeniedPath());
         // Said on stderr too, for whoever started the program from a terminal.
-        std::cerr << StartupFailureLines() << std::flush;
-        MessageBox::show(nullptr, QString::fromUtf8(kInitErrorTitle),
-                         QString::fromUtf8(kInitErrorText));
+        std::cerr << StartupFailureLines(text) << std::flush;
+        MessageBox::show(nullptr, QString::fromUtf8(kInitErrorTitle), QString::fromStdString(text));
         Unload();
         return false;
     }

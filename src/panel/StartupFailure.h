@@ -12,7 +12,11 @@ inline constexpr const char* kInitErrorText =
     "Please remove and re-insert Strategic Commander\r"
     "and run 'Quorvane' to try again.";
 
+// The start-up failure's text: for a controller whose node the user may not open, what gives
+// access; without a node, the controller is missing.
+std::string StartupFailureText(const std::string& deniedNode);
+
 // Title and text as plain lines with line feeds, for stderr.
-std::string StartupFailureLines();
+std::string StartupFailureLines(const std::string& text = kInitErrorText);
 
 }  // namespace qv

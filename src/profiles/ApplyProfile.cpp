@@ -20,6 +20,7 @@ void ApplyBlocks(const Profile& profile, Model& model) {
 }  // namespace
 
 void ApplyProfile(const Profile& profile, Model& model, SettingsRules& rules) {
+    rules.StartLoad();
     // The limits take effect together, once the last of them is in.
     bool limitsPending = false;
     for (const ProfileItem& item : ProfileItems()) {

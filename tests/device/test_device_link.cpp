@@ -67,6 +67,25 @@ TEST(FindTheHid, WithoutAControllerLeavesNothingOpen) {
     EXPECT_EQ(empty.opened, 0);
 }
 
+TEST(FindTheHid, TellsAControllerTheUserMayNotOpenFromNone) {
+    test::ScriptedHid hid;
+    test::ScriptedInterface& keyboard = hid.add("/dev/hidraw0", HidIds{0x046D, 0xC31C});
+    keyboard.refusesOpen = keyboard.denied = true;
+    hid.addController("/dev/hidraw1").refusesOpen = true;
+    DeviceLink link(hid);
+    EXPECT_FALSE(link.FindTheHid());
+    EXPECT_EQ(link.DeniedPath(), "") << "neither is a controller the user may not open";
+
+    test::ScriptedInterface& controller = hid.addController("/dev/hidraw2");
+    controller.refusesOpen = controller.denied = true;
+    EXPECT_FALSE(link.FindTheHid());
+    EXPECT_EQ(link.DeniedPath(), "/dev/hidraw2");
+    EXPECT_EQ(hid.opened, 0);
+
+    hid.addController("/dev/hidraw3");
+    EXPECT_TRUE(link.FindTheHid()) << "a second controller that opens is used";
+}
+
 TEST(ReadDeviceReport, KeepsTheLastReportUntilANewOneArrives) {
     test::ScriptedHid hid;
     test::ScriptedInterface& controller = hid.addController();

@@ -1,12 +1,22 @@
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/input.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "ProgramSession.h"
 #include "ReportStreamer.h"
+#include "device/DeviceLink.h"
 #include "profiles/Profile.h"
 
 namespace qv::test {
@@ -475,6 +485,63 @@ TEST_F(StreamingSession, ATerminationSignalPlaysTheExitSequenceAndLeavesNoKeyDow
     const std::size_t from = controller().features().size();
     session_->terminate();
     ExpectExitSequenceSince(from);
+}
+
+// The program as the user "nobody", with its stderr in the file `errors`.
+pid_t SpawnAsNobody(const std::string& display, const std::string& errors) {
+    constexpr uid_t kNobody = 65534;
+    const pid_t pid = fork();
+    if (pid != 0) {
+        return pid;
+    }
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const int out = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(out, STDERR_FILENO);
+    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+        _exit(126);
+    }
+    std::string program = QUORVANE_BINARY;
+    std::string displayVariable = "DISPLAY=" + display;
+    std::string platform = "QT_QPA_PLATFORM=xcb";
+    std::string home = "HOME=/tmp";
+    char* const argv[] = {program.data(), nullptr};
+    char* const envp[] = {displayVariable.data(), platform.data(), home.data(), nullptr};
+    execve(argv[0], argv, envp);
+    _exit(127);
+}
+
+// A new user's first start, before the udev rules are installed: the controller is plugged in,
+// but its node belongs to root.
+TEST(NewUser, AControllerTheUserMayNotOpenIsNamedWithWhatGivesAccess) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can run the program as another user";
+    }
+    Desktop desktop;
+    ASSERT_EQ(desktop.whyNot(), "");
+    VirtualController controller(kControllerVendor, kControllerProduct,
+                                 "Virtual Strategic Controller");
+    ASSERT_EQ(controller.whyNot(), "");
+    const std::string errors = "/tmp/new-user-" + std::to_string(getpid());
+    const pid_t program = SpawnAsNobody(desktop.display(), errors);
+
+    const Window box = desktop.waitForViewable("Quorvane Initialization Error", 90s);
+    EXPECT_NE(box, None) << "the message box";
+    if (box != None) {
+        desktop.activate(box);
+        desktop.key(XK_Return);
+    }
+    const std::optional<int> status = WaitForExit(program, box != None ? 60s : 0s);
+    if (!status) {
+        kill(program, SIGKILL);
+        WaitForExit(program, 10s);
+    }
+    ASSERT_TRUE(status) << "OK ends the program";
+    EXPECT_EQ(*status, 1);
+    std::ifstream file(errors);
+    const std::string said{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_NE(said.find("Strategic Commander is plugged in at /dev/hidraw"), std::string::npos)
+        << said;
+    EXPECT_EQ(controller.opens(), 0);
 }
 
 }  // namespace

@@ -32,6 +32,26 @@ TEST(Startup, WithoutTheControllerOneMessageAndThePanelNeverShows) {
     EXPECT_TRUE(h.hid.featureReports.empty());
 }
 
+TEST(Startup, AControllerTheUserMayNotOpenIsToldWhatGivesAccess) {
+    PanelHarness h(false);
+    test::ScriptedInterface& controller = h.hid.addController("/dev/hidraw5");
+    controller.refusesOpen = controller.denied = true;
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
+
+    ASSERT_EQ(MessageBox::answered().size(), 1);
+    const MessageBox::Shown& box = MessageBox::answered().front();
+    EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
+    for (const char* told : {"plugged in at /dev/hidraw5", "udev rules", QV_UDEV_RULES_FILE,
+                             "\r  udevadm control --reload-rules\r  udevadm trigger\r",
+                             "re-insert Strategic Commander"}) {
+        EXPECT_TRUE(box.text.contains(QString::fromUtf8(told))) << told;
+    }
+    EXPECT_FALSE(box.text.contains(QStringLiteral("Unable to open"))) << "it is there";
+    EXPECT_FALSE(h.panel->isVisible());
+    EXPECT_TRUE(h.hid.featureReports.empty());
+}
+
 TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     PanelHarness h;
     MessageBox::clearAnswered();

@@ -141,5 +141,102 @@ TEST(ApplyProfile, AfterALoadWalkAndSimulateMouseBringBackThatProfilesWalk) {
     EXPECT_EQ(mouse.model->settings.chkWalk, 0) << "walk as the profile has it, not as before";
 }
 
+// A hand-made file: the zones, walk, "Simulate Mouse" and movement as given, the rest plain.
+Profile HandMade(int deadZone, int walkZone, int walk, int simMouse, int movement = 1) {
+    return test::ReadValid(
+        test::Lines({-512, 512, -512, 512, -512, 512, deadZone, walkZone, walk, 0, 1, 450}) +
+        test::EmptyBlocks(102) + test::Lines({simMouse, movement}));
+}
+
+std::string Describe(const Panel& panel) {
+    const PanelSettings& v = panel.model->settings;
+    const SettingsStates& s = panel.rules.States();
+    std::string text;
+    for (const int value : {v.DeadZone, v.MidDeadZone, v.chkWalk, v.chkSimMouse, v.chkMovement}) {
+        text += std::to_string(value) + " ";
+    }
+    for (const bool on : {s.chkSimMouse, s.chkWalk, s.DeadZone, s.MidDeadZone, s.directions,
+                          s.directionsShown, s.walk}) {
+        text += on ? '+' : '-';
+    }
+    return text;
+}
+
+// What a person finds after a load: the values and what the controls allow, then what letting
+// go of "Simulate Mouse" and ticking walk bring back of what the load put aside.
+std::string Outcome(Panel& panel) {
+    std::string seen = Describe(panel);
+    const PanelSettings& v = panel.model->settings;
+    if (panel.rules.States().chkSimMouse && v.chkSimMouse != 0) {
+        panel.rules.Commit(&PanelSettings::chkSimMouse, 0);
+        seen += " | mouse off: " + Describe(panel);
+    }
+    if (panel.rules.States().chkWalk && v.chkWalk != 1) {
+        panel.rules.Commit(&PanelSettings::chkWalk, 1);
+        seen += " | walk on: " + Describe(panel);
+    }
+    return seen;
+}
+
+TEST(ApplyProfile, EveryFileLoadsAsItDoesFreshWhateverWasLoadedBefore) {
+    // Zones, walk, "Simulate Mouse", movement; and the file.
+    std::vector<std::pair<std::string, Profile>> files;
+    for (const auto& [deadZone, walkZone] :
+         std::vector<std::pair<int, int>>{{100, 100}, {150, 150}, {120, 300}, {300, 120}}) {
+        for (const int walk : {0, 1, 2}) {
+            for (const int simMouse : {0, 1}) {
+                for (const int movement : {0, 1}) {
+                    std::string name;
+                    for (const int item : {deadZone, walkZone, walk, simMouse, movement}) {
+                        name += std::to_string(item) + " ";
+                    }
+                    files.emplace_back(name,
+                                       HandMade(deadZone, walkZone, walk, simMouse, movement));
+                }
+            }
+        }
+    }
+    int differ = 0;
+    for (const auto& [name, file] : files) {
+        Panel fresh;
+        ApplyProfile(file, *fresh.model, fresh.rules);
+        const std::string expected = Outcome(fresh);
+        for (const auto& [beforeName, before] : files) {
+            Panel panel;
+            ApplyProfile(before, *panel.model, panel.rules);
+            ApplyProfile(file, *panel.model, panel.rules);
+            const std::string seen = Outcome(panel);
+            if (seen != expected && ++differ <= 3) {
+                ADD_FAILURE() << "loading " << name << "after " << beforeName << "gave\n  " << seen
+                              << "\nfresh\n  " << expected;
+            }
+        }
+    }
+    EXPECT_EQ(differ, 0) << "of " << files.size() * files.size() << " ordered pairs";
+}
+
+TEST(ApplyProfile, AHandMadeWalkSettingIsPutAsideAsWalkWouldBe) {
+    Panel standing;
+    ApplyProfile(HandMade(100, 300, 0, 0), *standing.model, standing.rules);
+    EXPECT_EQ(standing.model->settings.MidDeadZone, 100) << "with walk off, on the dead zone";
+    standing.rules.Commit(&PanelSettings::chkWalk, 1);
+    EXPECT_EQ(standing.model->settings.MidDeadZone, 300) << "the file's walk zone, put aside";
+
+    Panel mouse;
+    mouse.Load(File(100, 100, 0, 1));
+    ApplyProfile(HandMade(100, 300, 1, 1), *mouse.model, mouse.rules);
+    EXPECT_EQ(mouse.model->settings.chkWalk, 0);
+    EXPECT_FALSE(mouse.rules.States().chkWalk) << "walk waits behind Simulate Mouse";
+    mouse.rules.Commit(&PanelSettings::chkSimMouse, 0);
+    EXPECT_EQ(mouse.model->settings.chkWalk, 1);
+    EXPECT_EQ(mouse.model->settings.MidDeadZone, 300);
+
+    Panel saved;
+    saved.Load(File(120, 300, 1, 0));
+    saved.Load(File(150, 150, 0, 0));
+    saved.rules.Commit(&PanelSettings::chkWalk, 1);
+    EXPECT_EQ(saved.model->settings.MidDeadZone, 256) << "a saved file puts no walk zone aside";
+}
+
 }  // namespace
 }  // namespace qv

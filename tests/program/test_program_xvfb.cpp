@@ -324,5 +324,70 @@ TEST(ProgramWithoutDisplay, OneLineSaysWhatItNeeds) {
     EXPECT_NE(WEXITSTATUS(status), 0);
 }
 
+constexpr const char* kNoDesktop =
+    "Quorvane needs a graphical desktop session (X11, or Wayland with XWayland), and none was "
+    "found: ";
+// A Wayland display that nobody serves, in a runtime folder that is not there.
+constexpr const char* kDeadWayland = "quorvane-nobody";
+constexpr const char* kNoRuntime = "/nonexistent-quorvane-runtime";
+
+// What the program says on stderr and its exit status, run without any display but those
+// that `displays` (NAME=value words for env) name.
+std::pair<std::string, int> RunWithDisplays(const std::string& displays) {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + displays +
+                                " " QUORVANE_BINARY " 2>&1 >/dev/null";
+    FILE* program = popen(command.c_str(), "r");
+    if (program == nullptr) {
+        return {"popen failed", -1};
+    }
+    std::string errors;
+    char chunk[256];
+    while (fgets(chunk, sizeof chunk, program) != nullptr) {
+        errors += chunk;
+    }
+    const int status = pclose(program);
+    return {errors, WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)};
+}
+
+TEST(ProgramWithoutDisplay, ADisplayThatCannotBeOpenedIsNamedInOneLine) {
+    // Xvfb picks its display numbers from the low ones.
+    if (std::filesystem::exists("/tmp/.X11-unix/X4711")) {
+        GTEST_SKIP() << "an X server serves display :4711 here";
+    }
+    const auto [xErrors, xStatus] = RunWithDisplays("DISPLAY=:4711");
+    EXPECT_EQ(xErrors, std::string(kNoDesktop) + "the X display :4711 can't be opened.\n");
+    EXPECT_EQ(xStatus, 1);
+
+    // Without Qt's Wayland plugin the display goes untried; with it, unanswered.
+    const auto [errors, status] = RunWithDisplays(std::string("WAYLAND_DISPLAY=") + kDeadWayland +
+                                                  " XDG_RUNTIME_DIR=" + kNoRuntime);
+    EXPECT_EQ(
+        errors.rfind(std::string(kNoDesktop) + "the Wayland display " + kDeadWayland + " ", 0), 0u)
+        << errors;
+    EXPECT_TRUE(errors.ends_with("; DISPLAY is not set.\n")) << errors;
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_EQ(status, 1);
+}
+
+TEST_F(Program, AWaylandDisplayThatCannotBeOpenedLeavesTheWindowsToX) {
+    const pid_t program =
+        Spawn({QUORVANE_BINARY},
+              {"DISPLAY=" + server.display(), std::string("WAYLAND_DISPLAY=") + kDeadWayland,
+               std::string("XDG_RUNTIME_DIR=") + kNoRuntime, "QT_QPA_PLATFORM="});
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    Window window = None;
+    while (window == None && std::chrono::steady_clock::now() < end &&
+           !WaitForExit(program, 50ms)) {
+        XSync(display, False);
+        window = FindWindow(display, DefaultRootWindow(display), "Quorvane Initialization Error");
+        if (window == None) {
+            window = FindWindow(display, DefaultRootWindow(display), "Quorvane");
+        }
+    }
+    EXPECT_NE(window, None) << "the program came up on the X display";
+    kill(program, SIGKILL);
+    WaitForExit(program, 10s);
+}
+
 }  // namespace
 }  // namespace qv::test

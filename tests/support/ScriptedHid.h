@@ -24,6 +24,8 @@ struct ScriptedInterface {
     std::string path;
     std::optional<HidIds> ids;  // nothing: the ids can't be read
     bool refusesOpen = false;
+    // It refuses because the user may not open it.
+    bool denied = false;
     std::size_t inputReportLength = 7;
     // The reports the device queues, oldest first; each read takes one. Several pushed between
     // two ticks are a controller that reports faster than the engine ticks.
@@ -75,6 +77,15 @@ public:
         }
         ++opened;
         return std::make_unique<Device>(*this, *found);
+    }
+
+    std::optional<HidIds> deniedIds(const std::string& path) override {
+        for (const ScriptedInterface& iface : present) {
+            if (iface.path == path && iface.refusesOpen && iface.denied) {
+                return iface.ids;
+            }
+        }
+        return std::nullopt;
     }
 
     // "report 01 55 15" and "pause 100" lines, in the order they happened.
