@@ -1,10 +1,14 @@
 #include "about/AboutWindows.h"
 
+#include <QScreen>
+
 #include "about/WebAddresses.h"
+#include "ui/WindowPlacement.h"
 
 namespace qv {
 
-AboutWindows::AboutWindows(WebBrowserSource browsers) : browsers_(std::move(browsers)) {}
+AboutWindows::AboutWindows(const QWidget& panel, WebBrowserSource browsers)
+    : panel_(panel), browsers_(std::move(browsers)) {}
 
 AboutWindows::~AboutWindows() {
     UnloadDonate();
@@ -23,10 +27,12 @@ void AboutWindows::mnuUpdate_Click() {
     OpenPage(QStringLiteral("Check for Quorvane updates"), UpdateAddress());
 }
 
-// A second choice reuses the window that is open, and brings it to the front.
+// A second choice reuses the window that is open, where the user may have moved it, and brings
+// it to the front. Left to the window manager, the window could reach off the screen.
 void AboutWindows::OpenPage(const QString& caption, const std::string& address) {
     if (!donate_) {
         donate_ = new frmDonate(browsers_);
+        CentreWindow(*donate_, panel_.screen()->availableGeometry(), panel_);
     }
     donate_->setWindowTitle(caption);
     donate_->Navigate(QString::fromStdString(address));

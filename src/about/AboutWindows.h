@@ -10,10 +10,11 @@
 namespace qv {
 
 // The About box and the web-page window, as the panel's menu opens them. Neither has an
-// owner window; the panel unloads them at its shut-down.
+// owner window; the panel unloads them at its shut-down. The web-page window comes up in the
+// middle of `panel`'s screen.
 class AboutWindows final {
 public:
-    explicit AboutWindows(WebBrowserSource browsers = LoadWebBrowser);
+    explicit AboutWindows(const QWidget& panel, WebBrowserSource browsers = LoadWebBrowser);
     ~AboutWindows();
     AboutWindows(const AboutWindows&) = delete;
     AboutWindows& operator=(const AboutWindows&) = delete;
@@ -33,6 +34,7 @@ public:
 private:
     void OpenPage(const QString& caption, const std::string& address);
 
+    const QWidget& panel_;
     WebBrowserSource browsers_;
     QPointer<frmAbout> about_;
     QPointer<frmDonate> donate_;

@@ -1,8 +1,10 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QPluginLoader>
+#include <iostream>
 
 #include "about/BrowserSandbox.h"
 #include "about/WebBrowser.h"
@@ -18,8 +20,7 @@ namespace qv {
 
 namespace {
 
-constexpr char kPluginName[] = "quorvane-web";
-
+// Safe to run again: a second run finds the sandbox settled and the context made.
 void PrepareForTheEngine() {
     SettleBrowserSandbox();
     // The engine reports its whole set-up on every start: noise to the user.
@@ -32,23 +33,40 @@ void PrepareForTheEngine() {
     }
 }
 
-// Next to the program (and in Qt's library paths), then where the installation puts it. When
-// neither loads, `whyNot` holds what each place answered.
-WebBrowserPlugin* FindPlugin(QString& whyNot) {
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral(QV_WEB_PLUGIN_FROM_PROGRAM));
+// Next to the program and in Qt's library paths, then where the installation puts it.
+QStringList PluginFolders() {
+    QStringList folders = QCoreApplication::libraryPaths();
+    folders.append(QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                       .filePath(QStringLiteral(QV_WEB_PLUGIN_FROM_PROGRAM))));
+    return folders;
+}
+
+// Only a plugin file that is there is worth the engine's set-up, which loads the OpenGL driver
+// and may switch the sandbox off. When none loads, `whyNot` says which file was looked for
+// where, or what each copy of it answered.
+WebBrowserPlugin* LoadPlugin(QString& whyNot) {
+    const QString file = QStringLiteral(QV_WEB_PLUGIN_FILE);
+    const QStringList folders = PluginFolders();
     QStringList answers;
-    for (const QString& name : {QString::fromUtf8(kPluginName),
-                                QDir(installed).filePath(QString::fromUtf8(kPluginName))}) {
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(file);
+        if (!QFileInfo(path).isFile()) {
+            continue;
+        }
+        PrepareForTheEngine();
         // Never unloaded: the web engine cannot be started twice in one process.
-        auto* loader = new QPluginLoader(name, QCoreApplication::instance());
+        auto* loader = new QPluginLoader(path, QCoreApplication::instance());
         if (auto* plugin = qobject_cast<WebBrowserPlugin*>(loader->instance())) {
             return plugin;
         }
-        answers.append(QStringLiteral("%1: %2").arg(name, loader->errorString()));
+        answers.append(QStringLiteral("%1: %2").arg(path, loader->errorString()));
         delete loader;
     }
-    whyNot = answers.join(QLatin1Char('\n'));
+    whyNot = answers.isEmpty()
+                 ? QStringLiteral("The web plugin %1 is in none of these folders: %2.")
+                       .arg(file, folders.join(QStringLiteral(", ")))
+                 : answers.join(QStringLiteral("; "));
+    std::cerr << "Quorvane: web pages cannot open. " << whyNot.toStdString() << std::endl;
     return nullptr;
 }
 
@@ -56,10 +74,7 @@ WebBrowserPlugin* FindPlugin(QString& whyNot) {
 
 std::unique_ptr<WebBrowser> LoadWebBrowser(QWidget* parent, QString& whyNot) {
     static QString failure;
-    static WebBrowserPlugin* const plugin = [] {
-        PrepareForTheEngine();
-        return FindPlugin(failure);
-    }();
+    static WebBrowserPlugin* const plugin = LoadPlugin(failure);
     if (plugin == nullptr) {
         whyNot = failure;
         return nullptr;

@@ -44,10 +44,15 @@ void Commit(const AxisCalibration& calib, int16_t& savedMin, int16_t& savedMax) 
 
 }  // namespace
 
+// A sample read before the opening may be any age: with the engine paused it is the stick's
+// place at the pause, and learnt as a limit it would hold a direction at rest.
 void RestartCalibration(Model& model) {
     for (AxisCalibration* calib : {&model.CalibX, &model.CalibY, &model.CalibTurn}) {
         calib->Min = 0;
         calib->Max = 0;
+    }
+    for (AxisSample* sample : {&model.axes.SampleX, &model.axes.SampleY, &model.axes.SampleTurn}) {
+        sample->isNew = false;
     }
 }
 

@@ -19,7 +19,8 @@ struct AxisCalibration {
 // The preview never magnifies more than this, however little an axis has moved so far.
 inline constexpr double kPreviewScaleCap = 10.0;
 
-// A new opening forgets the limits learnt before; centre, range and scale stay as they were.
+// A new opening forgets the limits learnt before and the samples read before it; centre, range
+// and scale stay as they were.
 void RestartCalibration(Model& model);
 
 // One learning step for X, Y and Turn: a new sample widens its axis's limits, the working

@@ -13,6 +13,7 @@
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 #include "ui/Resources.h"
+#include "ui/WindowPlacement.h"
 
 namespace qv {
 
@@ -50,7 +51,7 @@ Dialog1::Dialog1(PanelParts parts)
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
               parts_.ssDriver),
       rules_(parts_.model.settings),
-      pages_(parts_.webBrowsers) {
+      pages_(*this, parts_.webBrowsers) {
     UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
@@ -106,6 +107,8 @@ void Dialog1::Calibrate_Click() {
         calibration_ = new Calibration(model_, parts_.clock, parts_.calibrationDriver, this);
     }
     RestartCalibration(model_);
+    // Every opening, as the panel may have moved since the last one.
+    CentreWindow(*calibration_, frameGeometry(), *this);
     calibration_->ssTimer.SetEnabled(true);
     calibration_->exec();
 }

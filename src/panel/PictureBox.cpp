@@ -80,19 +80,20 @@ void PictureBox::ScheduleSettle() {
 
 void PictureBox::Settle() {
     settlePending_ = false;
-    if (CatchUp()) {
-        update();
-    }
+    CatchUp();
 }
 
-bool PictureBox::CatchUp() {
+// Whoever renders a new image also asks for the whole box to be painted: a partial paint or a
+// read of the image may come first, and would otherwise leave the rest of the box showing the
+// old one.
+void PictureBox::CatchUp() {
     if (!imageStale_ && frame_ == shown_ && image_.size() == contentsRect().size()) {
-        return false;
+        return;
     }
     shown_ = frame_;
     imageStale_ = false;
     Render();
-    return true;
+    update();
 }
 
 void PictureBox::Render() {

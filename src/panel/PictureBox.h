@@ -57,8 +57,8 @@ private:
     void Add(const Stroke& stroke);
     void ScheduleSettle();
     void Settle();
-    // Renders the image if it does not show the commands at its size; true if it did.
-    bool CatchUp();
+    // Renders the image if it does not show the commands at its size.
+    void CatchUp();
     void Render();
 
     double scaleWidth_;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 #include "FakeWebBrowser.h"
@@ -55,8 +56,9 @@ class AboutBox : public ::testing::Test {
 protected:
     void TearDown() override { IdentifyApplication(); }
 
+    QWidget panel;
     test::FakeBrowsers browsers;
-    AboutWindows windows{browsers.Source()};
+    AboutWindows windows{panel, browsers.Source()};
 };
 
 TEST_F(AboutBox, ShowsTheProgramsNameAndTheBuildsVersion) {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
 #include "FakeWebBrowser.h"
 #include "QtTestApp.h"
@@ -27,8 +28,9 @@ TEST(WebAddresses, TheDonationQueryIsInTheServicesOrderAndEncoding) {
 
 class WebWindow : public ::testing::Test {
 protected:
+    QWidget panel;
     test::FakeBrowsers browsers;
-    AboutWindows windows{browsers.Source()};
+    AboutWindows windows{panel, browsers.Source()};
 };
 
 TEST_F(WebWindow, EachMenuEntrySetsItsCaptionAndPageInTheOneWindow) {

@@ -175,8 +175,10 @@ TEST_F(CalibrationDialog, CancelCommitsNothingAndTheNextOpeningStartsFromZero) {
     EXPECT_EQ(Limits().MinY, -512);
 }
 
-TEST_F(CalibrationDialog, WithTheEnginePausedThePreviewStandsStill) {
-    Tick(-250, 0, 0);
+// The stick stood to one side at the pause: that old reading must not become a limit that holds
+// a direction at rest.
+TEST_F(CalibrationDialog, WithTheEnginePausedThePreviewStandsStillAndOKKeepsTheLimits) {
+    Tick(265, 0, 0);
     h.c().Send->click();
     h.m().TrayPause->trigger();
     h.m().TrayRestore->trigger();
@@ -184,7 +186,6 @@ TEST_F(CalibrationDialog, WithTheEnginePausedThePreviewStandsStill) {
 
     WhileOpen([&](Calibration& d) {
         h.calib.fire();
-        EXPECT_EQ(h.model.CalibX.Min, -250) << "the sample left before opening takes part";
         const QImage stick = d.Picture1()->Image();
         const QImage needle = d.Picture2()->Image();
         h.calib.fire();
@@ -193,10 +194,14 @@ TEST_F(CalibrationDialog, WithTheEnginePausedThePreviewStandsStill) {
         EXPECT_EQ(d.Picture2()->Image(), needle);
         d.OK()->click();
     });
-    EXPECT_EQ(Limits().MinX, -250);
-    EXPECT_EQ(Limits().MaxX, 0);
-    EXPECT_EQ(Limits().MaxY, 512) << "no sample, no change";
+    EXPECT_EQ(Limits().MinX, -512) << "only samples read after the opening count";
+    EXPECT_EQ(Limits().MaxX, 512);
+    EXPECT_EQ(Limits().MaxY, 512);
     EXPECT_EQ(Limits().MinTurn, -512);
+    h.c().Send->click();
+    ASSERT_TRUE(h.ss.running) << "resumed";
+    Tick(0, 0, 0);
+    EXPECT_EQ(h.model.axes.AxisX, 0) << "the stick at rest reads as at rest";
 }
 
 TEST_F(CalibrationDialog, DrawsTheStickAndTheNeedleWhereThePreviewPutsThem) {

@@ -118,6 +118,11 @@ TEST_F(Learning, ANewOpeningStartsFromZeroAndCommitsNothingBeforeItLearns) {
     EXPECT_EQ(m.axes.Limits.MinX, learnt.MinX);
     EXPECT_EQ(m.axes.Limits.MaxY, learnt.MaxY);
     EXPECT_EQ(m.axes.X().range, 300);
+
+    Decode(265, 0, 0);
+    RestartCalibration(m);
+    LearnFromSamples(m);
+    EXPECT_EQ(m.CalibX.Max, 0) << "a sample read before the opening does not count";
 }
 
 }  // namespace

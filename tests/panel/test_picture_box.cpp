@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QScreen>
 
 #include "QtTestApp.h"
 
@@ -114,6 +115,39 @@ TEST_F(PictureBoxTest, DrawingWithoutClsAddsToWhatIsThere) {
     const QImage& image = box.Image();
     EXPECT_EQ(image.pixelColor(50, 50), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(50, 10), QColor(0, 192, 0));
+}
+
+// What the window holds on screen, not what a fresh paint of the box would give.
+QColor OnScreen(QWidget& window, int x, int y) {
+    return window.screen()->grabWindow(window.winId()).toImage().pixelColor(x, y);
+}
+
+// A paint asked for during a paint reaches the screen one pass of the event loop later.
+void PaintAll() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+TEST_F(PictureBoxTest, AnyRepaintAfterAChangeBringsTheWholeBoxUpToDate) {
+    DrawMiddle();
+    box.show();
+    PaintAll();
+    ASSERT_EQ(OnScreen(box, 50, 50), QColor(255, 0, 0));
+
+    // Uncovered in one corner before the box had settled its new drawing.
+    box.Cls();
+    box.repaint(0, 0, 10, 10);
+    PaintAll();
+    EXPECT_EQ(OnScreen(box, 50, 50), QColor(255, 255, 255)) << "no trace of the old drawing";
+
+    // Read back before the box had settled, with the screen showing the white drawing.
+    box.update();
+    PaintAll();
+    ASSERT_EQ(OnScreen(box, 50, 50), QColor(255, 255, 255));
+    DrawMiddle();
+    box.Image();
+    PaintAll();
+    EXPECT_EQ(OnScreen(box, 50, 50), QColor(255, 0, 0));
 }
 
 }  // namespace

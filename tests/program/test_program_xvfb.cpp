@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "Desktop.h"
 #include "XWindows.h"
 #include "XvfbServer.h"
 #include "device/DeviceLink.h"
@@ -304,6 +305,106 @@ TEST_F(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 0) << "the program ends through its exit path, not by the signal";
     EXPECT_EQ(KeysDown(display), std::vector<unsigned>{});
+}
+
+// A property of 32-bit numbers, as window managers set them.
+std::vector<long> Cardinals(Display* display, Window window, const char* name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> values;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 16, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        data != nullptr && format == 32) {
+        values.assign(reinterpret_cast<const long*>(data),
+                      reinterpret_cast<const long*>(data) + count);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return values;
+}
+
+struct Place {
+    int left = 0, top = 0, width = 0, height = 0;
+    int centreX() const { return left + width / 2; }
+    int centreY() const { return top + height / 2; }
+};
+
+// A window with the frame the window manager put round it: the place the user sees.
+Place FramedPlace(Display* display, Window window) {
+    std::vector<long> frame;
+    for (int attempt = 0; attempt < 100 && frame.size() < 4; ++attempt) {
+        std::this_thread::sleep_for(50ms);
+        frame = Cardinals(display, window, "_NET_FRAME_EXTENTS");
+    }
+    std::this_thread::sleep_for(300ms);  // the frame's move after its extents
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0;
+    int y = 0;
+    Window child = None;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    if (frame.size() < 4) {
+        ADD_FAILURE() << "the window manager framed no window";
+        frame.assign(4, 0);
+    }
+    return {x - static_cast<int>(frame[0]), y - static_cast<int>(frame[2]),
+            attributes.width + static_cast<int>(frame[0] + frame[1]),
+            attributes.height + static_cast<int>(frame[2] + frame[3])};
+}
+
+// With a window manager, the windows the panel opens come up where the user expects them.
+TEST(ProgramOnADesktop, TheCalibrationDialogAndTheWebPageWindowComeUpCentred) {
+    Desktop desktop;
+    if (!desktop.whyNot().empty()) {
+        GTEST_SKIP() << desktop.whyNot();
+    }
+    Display* display = XOpenDisplay(desktop.display().c_str());
+    ASSERT_NE(display, nullptr);
+    const std::string out =
+        std::filesystem::temp_directory_path() / ("quorvane-places-" + std::to_string(getpid()));
+    const pid_t program =
+        Spawn({"/bin/sh", "-c", "exec \"$0\" --idle > \"$1\"", QUORVANE_FAKE, out},
+              {"DISPLAY=" + desktop.display(), "QT_QPA_PLATFORM=xcb"});
+    const auto menus = ReadMenus(out);
+    std::remove(out.c_str());
+    const Window panel = WaitForWindow(display, "Quorvane", 10s);
+    if (menus.count("Tools") == 1 && panel != None) {
+        const Place owner = FramedPlace(display, panel);
+        for (const char* opening : {"first", "second"}) {
+            PickFromMenu(display, menus.at("Tools"), 1);
+            const Window dialog = WaitForWindow(display, "Calibration", 10s);
+            const Place place = FramedPlace(display, dialog);
+            EXPECT_NEAR(place.centreX(), owner.centreX(), 1) << opening << " opening";
+            EXPECT_NEAR(place.centreY(), owner.centreY(), 1) << opening << " opening";
+            desktop.click(dialog, 176, 160, 1);  // Cancel, at its design place
+            EXPECT_TRUE(desktop.waitUntilHidden(dialog, 5s));
+        }
+
+        PickFromMenu(display, menus.at("Tools"), 2);
+        const Window page = WaitForWindow(display, "Check for Quorvane updates", 20s);
+        const Place place = FramedPlace(display, page);
+        std::vector<long> area = Cardinals(display, DefaultRootWindow(display), "_NET_WORKAREA");
+        EXPECT_GE(area.size(), 4u) << "the window manager tells the free area";
+        area.resize(4);
+        const Place free{static_cast<int>(area[0]), static_cast<int>(area[1]),
+                         static_cast<int>(area[2]), static_cast<int>(area[3])};
+        EXPECT_NEAR(place.centreX(), free.centreX(), 1) << "the web-page window";
+        EXPECT_NEAR(place.centreY(), free.centreY(), 1) << "the web-page window";
+        EXPECT_GE(place.top, free.top);
+        EXPECT_LE(place.top + place.height, free.top + free.height);
+    } else {
+        ADD_FAILURE() << "the panel did not come up";
+    }
+    kill(program, SIGTERM);
+    if (!WaitForExit(program, 30s)) {
+        kill(program, SIGKILL);
+        WaitForExit(program, 10s);
+    }
+    XCloseDisplay(display);
 }
 
 TEST(ProgramWithoutDisplay, OneLineSaysWhatItNeeds) {

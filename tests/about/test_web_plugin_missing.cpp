@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QOpenGLContext>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <string>
+
+#include "QtTestApp.h"
+#include "about/AboutWindows.h"
+#include "about/WebAddresses.h"
+
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+
+namespace qv {
+namespace {
+
+// The program looks for its web plugin once per run, so this is a program of its own.
+TEST(WebPluginMissing, ThePageWindowSaysSoAndNothingOfTheEngineIsSetUp) {
+    QTemporaryDir empty;
+    QCoreApplication::setLibraryPaths({empty.path()});
+    QWidget panel;
+    AboutWindows windows{panel};
+    testing::internal::CaptureStderr();
+    windows.mnuUpdate_Click();
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    ASSERT_NE(windows.Donate(), nullptr);
+    const QString message = windows.Donate()->Message();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("This window cannot show web pages.")));
+    EXPECT_TRUE(message.contains(QString::fromStdString(UpdateAddress())));
+    EXPECT_EQ(qt_gl_global_share_context(), nullptr) << "no OpenGL driver loaded for nothing";
+    EXPECT_EQ(errors.find("sandbox"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("quorvane-web.so"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(empty.path().toStdString()), std::string::npos)
+        << "the folders it looked in: " << errors;
+    EXPECT_NE(errors.find("lib/quorvane"), std::string::npos) << errors;
+}
+
+}  // namespace
+}  // namespace qv
