@@ -12,6 +12,7 @@
 #include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
+#include "ui/ModalWindows.h"
 #include "ui/Resources.h"
 
 namespace qv {
@@ -75,6 +76,7 @@ Dialog1::Dialog1(PanelParts parts)
     ConnectSlotButtons();
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
+    new ModalWindowKeeper(this);
 }
 
 Dialog1::~Dialog1() {

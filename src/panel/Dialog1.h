@@ -101,6 +101,7 @@ private:
     void MirrorTray();
     void ChooseTimerFromTray(bool highPrecision);
     void WindowStateChanged();
+    bool OnScreen() const;
     void Form_Unload();
     // The steps every exit takes before the windows unload; `fromTray` adds the tray's own.
     void ShutDown(bool fromTray);
