@@ -25,7 +25,7 @@ bool ModalWindowOpen() {
     return QApplication::activeModalWidget() != nullptr;
 }
 
-ModalWindowKeeper::ModalWindowKeeper(QObject* parent) : QObject(parent) {
+ModalWindowKeeper::ModalWindowKeeper(QWidget* mainWindow) : QObject(mainWindow) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -33,7 +33,8 @@ ModalWindowKeeper::ModalWindowKeeper(QObject* parent) : QObject(parent) {
 bool ModalWindowKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        if (window->isWindow() && window->isMinimized() && ModalWindowOpen()) {
+        const bool kept = window->isModal() || window == parent();
+        if (kept && window->isMinimized() && ModalWindowOpen()) {
             QMetaObject::invokeMethod(
                 this,
                 [window = QPointer<QWidget>(window)] {
