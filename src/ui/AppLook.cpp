@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 
