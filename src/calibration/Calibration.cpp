@@ -19,8 +19,10 @@ constexpr uint32_t kFormColour = 0xA6A198;
 constexpr double kPictureScale = 1030;
 constexpr int32_t kStepInterval = 10;
 
+// A fixed tool window without control box: the desktop is asked for no close, minimise or
+// maximise button.
 constexpr Qt::WindowFlags kNoControlBox =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 
 PictureBox* Picture(QWidget* parent, int left) {
     auto* picture = new PictureBox(kPictureScale, kPictureScale, parent);

@@ -12,6 +12,7 @@
 #include "model/AxisCalibration.h"
 #include "panel/PanelLook.h"
 #include "profiles/Filename.h"
+#include "ui/ModalWindows.h"
 #include "ui/Resources.h"
 #include "ui/WindowPlacement.h"
 
@@ -41,6 +42,10 @@ private:
 constexpr Qt::WindowFlags kPanelFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                         Qt::WindowCloseButtonHint;
+
+bool IsEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
 
 }  // namespace
 
@@ -77,6 +82,9 @@ Dialog1::Dialog1(PanelParts parts)
     MirrorTray();
     parts_.tray.DoubleClicked = [this] { TrayRestore_Click(); };
     parts_.tray.AreaChanged = [this] { TrayAreaChanged(); };
+    new ModalWindowKeeper(this);
+    // As the default button, "&Start Engine" would take Enter by itself while it has the focus.
+    c_.Send->installEventFilter(this);
 }
 
 Dialog1::~Dialog1() {
@@ -113,20 +121,36 @@ void Dialog1::Calibrate_Click() {
     calibration_->exec();
 }
 
-void Dialog1::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (c_.Send->isEnabled()) {
-                c_.Send->click();
-            }
-            break;
-        case Qt::Key_Escape:
-            c_.CancelButton->click();
-            break;
-        default:
-            QMainWindow::keyPressEvent(event);
+bool Dialog1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.Send && event->type() == QEvent::KeyPress &&
+        IsEnter(*static_cast<QKeyEvent*>(event))) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
     }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Escape is "&Exit"; Enter presses "&Exit" while it has the focus, else "&Start Engine". Only a
+// fresh press counts: the repeats of a key held to close a dialog come here once it has gone.
+void Dialog1::keyPressEvent(QKeyEvent* event) {
+    const bool enter = IsEnter(*event);
+    if (!enter && event->key() != Qt::Key_Escape) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (!keyPresses_.IsFresh(*event)) {
+        return;
+    }
+    if (!enter || focusWidget() == c_.CancelButton) {
+        c_.CancelButton->click();
+    } else if (c_.Send->isEnabled()) {
+        c_.Send->click();
+    }
+}
+
+void Dialog1::keyReleaseEvent(QKeyEvent* event) {
+    keyPresses_.Released(*event);
+    QMainWindow::keyReleaseEvent(event);
 }
 
 }  // namespace qv

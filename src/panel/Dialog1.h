@@ -17,6 +17,7 @@
 #include "panel/PanelMenus.h"
 #include "panel/TrayArea.h"
 #include "profiles/ProfileCommands.h"
+#include "ui/FreshPress.h"
 
 namespace qv {
 
@@ -91,7 +92,9 @@ public:
     void LoadDefaultProfile() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +111,7 @@ private:
     // minimised when there is none.
     void StandInTray();
     void TrayAreaChanged();
+    bool OnScreen() const;
     void Form_Unload();
     void Exit(bool fromTray);
     // The steps every exit takes before the windows unload; `fromTray` adds the tray's own.
@@ -131,6 +135,7 @@ private:
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;
     bool inputProblemTold_ = false;
+    FreshPress keyPresses_;
     std::unique_ptr<LiveView> liveView_;
 };
 

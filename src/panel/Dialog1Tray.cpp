@@ -1,6 +1,7 @@
 #include <QEvent>
 
 #include "panel/Dialog1.h"
+#include "ui/ModalWindows.h"
 
 namespace qv {
 
@@ -64,13 +65,14 @@ void Dialog1::changeEvent(QEvent* event) {
 }
 
 // A minimised panel goes to the tray once the minimising has finished, since hiding it in the
-// middle of that would be undone by it.
+// middle of that would be undone by it. Not while a modal window is open: that minimise is
+// undone instead, and the person goes on with the window.
 void Dialog1::WindowStateChanged() {
     if (isMinimized()) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (isMinimized() && !engine_.Tray.InTray()) {
+                if (isMinimized() && !engine_.Tray.InTray() && !ModalWindowOpen()) {
                     minimize_to_tray();
                 }
             },

@@ -1,11 +1,18 @@
 #include "panel/Buttons.h"
 #include "panel/Dialog1.h"
 #include "panel/PanelLook.h"
+#include "ui/ModalWindows.h"
 
 namespace qv {
 
-bool Dialog1::Shown() const {
+bool Dialog1::OnScreen() const {
     return isVisible() && !isMinimized();
+}
+
+// A modal window open means the person is still at work in the panel's windows, whatever the
+// desktop did to the panel meanwhile: the engine goes on previewing.
+bool Dialog1::Shown() const {
+    return OnScreen() || ModalWindowOpen();
 }
 
 void Dialog1::Refresh() {
@@ -25,7 +32,7 @@ void Dialog1::SetSendEnabled(bool enabled) {
 }
 
 void Dialog1::FocusSend() {
-    if (Shown()) {
+    if (OnScreen()) {
         c_.Send->setFocus();
     }
 }

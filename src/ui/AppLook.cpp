@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 
@@ -41,6 +40,15 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        // The base style marks the focus in the bevel it would draw, and only after a key moved
+        // it; here the focus shows the moment a button has it, since Enter then presses it.
+        if (button != nullptr && element == CE_PushButton) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            if (button->state & State_HasFocus) {
+                DrawFocusFrame(*painter, button->rect, button->palette);
+            }
+            return;
+        }
         if (button != nullptr && element == CE_PushButtonBevel) {
             DrawButtonFace(*painter, button->rect, button->palette.color(QPalette::Button),
                            StandOf(*button), button->features & QStyleOptionButton::DefaultButton);
@@ -54,15 +62,6 @@ public:
             return;
         }
         QProxyStyle::drawControl(element, option, painter, widget);
-    }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget) != nullptr) {
-            DrawFocusFrame(*painter, widget->rect(), option->palette);
-            return;
-        }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
     // Dialog buttons show their captions alone, as the panel's command buttons do.

@@ -1,6 +1,37 @@
 #include "ui/MessageBox.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+#include "ui/FreshPress.h"
+
 namespace qv {
+
+namespace {
+
+// A box often follows a press of Enter or Escape in another window, the overwrite question
+// that of "Save": a key still held there must not answer it by its repeats.
+class HeldKeysIgnored final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease) {
+            presses_.Released(*static_cast<QKeyEvent*>(event));
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto& press = *static_cast<QKeyEvent*>(event);
+            const bool answers = press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter ||
+                                 press.key() == Qt::Key_Escape;
+            if (answers && !presses_.IsFresh(press)) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    FreshPress presses_;
+};
+
+}  // namespace
 
 bool MessageBox::s_answering = false;
 QList<QMessageBox::StandardButton> MessageBox::s_answers;
@@ -24,6 +55,10 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& tit
     QMessageBox box(QMessageBox::NoIcon, title, MessageLines(text), buttons, parent);
     if (defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(defaultButton);
+    }
+    HeldKeysIgnored heldKeys;
+    for (QAbstractButton* button : box.buttons()) {
+        button->installEventFilter(&heldKeys);
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -56,6 +56,11 @@ TEST(PanelExit, ExitEscapeFileExitAndTheCloseButtonAreOnePath) {
     const std::function<void(PanelHarness&)> exits[] = {
         [](PanelHarness& h) { h.c().CancelButton->click(); },
         [](PanelHarness& h) { QTest::keyClick(h.panel.get(), Qt::Key_Escape); },
+        // Enter presses the command button that has the focus, not "&Start Engine".
+        [](PanelHarness& h) {
+            h.c().CancelButton->setFocus();
+            QTest::keyClick(h.c().CancelButton, Qt::Key_Return);
+        },
         [](PanelHarness& h) { h.m().menExit->trigger(); },
         [](PanelHarness& h) { h.panel->close(); },
     };
