@@ -10,6 +10,7 @@
 #include "panel/PanelLook.h"
 #include "panel/PanelPictures.h"
 #include "panel/PictureBox.h"
+#include "ui/FocusedButton.h"
 
 namespace qv {
 
@@ -87,15 +88,10 @@ void Calibration::Cancel_Click() {
 
 void Calibration::reject() {}
 
-// With no default button, Enter still presses the button that has the focus.
 void Calibration::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto* focused = qobject_cast<QPushButton*>(focusWidget());
-    if (enter && focused != nullptr) {
-        focused->click();
-        return;
+    if (!EnterPressesFocusedButton(*this, *event)) {
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 void Calibration::DrawStick() {

@@ -8,6 +8,7 @@
 #include "keys/KeyButtons.h"
 #include "keys/LabelMetrics.h"
 #include "panel/PanelLook.h"
+#include "ui/FocusedButton.h"
 
 namespace qv {
 
@@ -122,6 +123,12 @@ void Keys::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedSinceShown_) {
         activatedSinceShown_ = true;
         Form_Activate();
+    }
+}
+
+void Keys::keyPressEvent(QKeyEvent* event) {
+    if (!EnterPressesFocusedButton(*this, *event)) {
+        QDialog::keyPressEvent(event);
     }
 }
 
