@@ -1,6 +1,7 @@
-// Draws the program icon, the panel's background picture and the About picture into the files
-// named on the command line: MakeArt icon.png panel.png about.png. Run by hand when the art
-// changes; its output is kept in resources/.
+// Draws the program icon in every size the desktop looks for, the panel's background picture and
+// the About picture into the resources folder named on the command line: MakeArt resources. Run
+// by hand when the art changes; its output is kept in resources/.
+#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,12 +18,18 @@ const QColor kLight(214, 220, 224);
 const QColor kShade(92, 99, 104);
 const QColor kTitle(24, 26, 30);
 
-// A stick in a round base, with three lamps above it.
-QImage Icon() {
-    QImage image(48, 48, QImage::Format_ARGB32);
+// Menus, panels and docks take 16 to 48 pixels, software centres 64 and 128, and 256 serves
+// both on screens that double every pixel.
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// A stick in a round base, with three lamps above it; drawn on a 48-pixel grid and scaled, so
+// that every size is sharp.
+QImage Icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 48.0, size / 48.0);
     QPainterPath body;
     body.addRoundedRect(QRectF(3, 13, 42, 32), 9, 9);
     QLinearGradient shine(0, 13, 0, 45);
@@ -153,12 +160,17 @@ QImage Background() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: MakeArt icon.png panel.png about.png\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: MakeArt resources\n");
         return 2;
     }
-    const bool saved = Icon().save(QString::fromLocal8Bit(argv[1])) &&
-                       Background().save(QString::fromLocal8Bit(argv[2])) &&
-                       AboutPicture().save(QString::fromLocal8Bit(argv[3]));
+    const QDir resources(QString::fromLocal8Bit(argv[1]));
+    bool saved = resources.mkpath(QStringLiteral("icons")) &&
+                 Background().save(resources.filePath(QStringLiteral("panel.png"))) &&
+                 AboutPicture().save(resources.filePath(QStringLiteral("about.png")));
+    for (const int size : kIconSizes) {
+        const QString name = QStringLiteral("icons/%1x%1.png").arg(size);
+        saved = saved && Icon(size).save(resources.filePath(name));
+    }
     return saved ? 0 : 1;
 }
