@@ -142,10 +142,10 @@ std::vector<std::string> Sent(const test::RecordingSink& sink) {
     std::vector<std::string> sent;
     for (const InputRecord& record : sink.records) {
         if (record.type == InputType::Keyboard) {
-            sent.push_back(((record.dwFlags & kKeyUp) != 0 ? "-" : "+") +
-                           QString::number(record.wVk, 16).toStdString());
+            const QString edge = (record.dwFlags & kKeyUp) != 0 ? "-" : "+";
+            sent.push_back((edge + QString::number(record.wVk, 16)).toStdString());
         } else if (record.dwFlags != kMouseMove) {
-            sent.push_back("mouse " + QString::number(record.dwFlags, 16).toStdString());
+            sent.push_back(("mouse " + QString::number(record.dwFlags, 16)).toStdString());
         }
     }
     return sent;
