@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/Twips.h"
+
 namespace qv {
 
 namespace {
@@ -227,10 +229,9 @@ constexpr std::array<Row, 6> kKeyboard{{
 }};
 
 constexpr int16_t kStripTop = 240;
-constexpr int16_t kTwipsPerPixel = 15;
 
 int16_t ToWholePixels(int twips) {
-    return static_cast<int16_t>(twips / kTwipsPerPixel * kTwipsPerPixel);
+    return static_cast<int16_t>(Px(twips) * kTwipsPerPixel);
 }
 
 void PlaceStrip(const Strip& strip, std::array<KeyButton, kKeyButtons>& out, std::size_t& n) {
