@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/Concat.h"
 #include "model/Twips.h"
 
 namespace qv {
@@ -300,11 +301,7 @@ std::string StepCaption(int32_t code) {
     if (const char* caption = KeyButtonCaption(code)) {
         return caption;
     }
-    // Appended piece by piece: GCC 12 at -O3 warns falsely about "<" + std::string.
-    std::string shown = "<";
-    shown += std::to_string(code);
-    shown += '>';
-    return shown;
+    return Concat({"<", std::to_string(code), ">"});
 }
 
 }  // namespace qv
