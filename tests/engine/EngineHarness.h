@@ -109,7 +109,8 @@ public:
     StepTimerDriver ccDriver;
     StepTimerDriver ssDriver;
     Model model;
-    Engine engine{model, link, clock, panel, sink, &ccDriver, &ssDriver};
+    SequenceRing ring;
+    Engine engine{model, link, clock, panel, sink, ring, &ccDriver, &ssDriver};
 };
 
 inline constexpr uint8_t kButton1 = 0x01;
