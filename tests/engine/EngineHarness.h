@@ -61,8 +61,8 @@ inline std::vector<std::string> Events(const RecordingSink& sink) {
     return out;
 }
 
-// The engine wired to a scripted controller, a recording sink, a fake panel (hidden and
-// running unless a test says otherwise) and timers that fire by hand.
+// The engine wired to a scripted controller, a recording sink, a sequence ring of its own, a fake
+// panel (hidden and running unless a test says otherwise) and timers that fire by hand.
 class EngineHarness {
 public:
     EngineHarness() {
