@@ -121,7 +121,9 @@ void RunTicks(benchmark::State& state, Mode mode) {
     model->KeyMap[0][8] = {0, 0xA2, 0x43};
     model->KeyMapCombo[0][8][1] = true;
     model->KeyMap[0][9] = {3, 0x41, 0x53, 0x44};
-    auto engine = std::make_unique<Engine>(*model, link, clock, panel, sink, nullptr, nullptr);
+    auto ring = std::make_unique<SequenceRing>();
+    auto engine =
+        std::make_unique<Engine>(*model, link, clock, panel, sink, *ring, nullptr, nullptr);
     engine->SetRingStart(kRingStart);
     // One round of the play first, so that only the steady state is counted.
     for (std::size_t i = 0; i < kPlay.size(); ++i) {

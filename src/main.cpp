@@ -55,10 +55,12 @@ int main(int argc, char** argv) {
     qv::QtTimerDriver ssDriver;
     qv::QtTimerDriver calibrationDriver;
     qv::Model model;
+    qv::SequenceRing ring;
     qv::Dialog1 panel({.model = model,
                        .link = link,
                        .clock = clock,
                        .sink = *sink,
+                       .ring = ring,
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,

@@ -34,7 +34,6 @@ public:
     void SendFeatureReport(uint8_t b0, uint8_t b1, uint8_t b2);
     void CloseDevice();
 
-    bool IsOpen() const { return device_ != nullptr; }
     const std::array<uint8_t, 8>& ReportBuffer() const { return reportBuffer_; }
 
 private:

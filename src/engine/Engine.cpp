@@ -12,7 +12,7 @@ constexpr int32_t kStandardInterval = 10;
 }  // namespace
 
 Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
-               TimerDriver* ccDriver, TimerDriver* ssDriver)
+               SequenceRing& ring, TimerDriver* ccDriver, TimerDriver* ssDriver)
     : ccTimer(clock, ccDriver),
       ssTimer(clock, ssDriver),
       DelayTimer(clock),
@@ -21,7 +21,8 @@ Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, I
       link_(link),
       clock_(clock),
       panel_(panel),
-      synth_(sink, model.settings, DelayTimer) {
+      synth_(sink, model.settings, DelayTimer),
+      ring_(ring) {
     SetTimerCreationValues(ccTimer, DelayTimer);
     ssTimer.SetFiringMode(PrecisionTimer::Periodic);
     ssTimer.SetInterval(kStandardInterval);

@@ -20,9 +20,10 @@ namespace qv {
 // on the shown panel or the output to the focused program.
 class Engine final {
 public:
-    // `ccDriver` drives the high-resolution timer, `ssDriver` the standard 10 ms one.
+    // `ring` holds the sequences waiting to be played; `ccDriver` drives the high-resolution
+    // timer, `ssDriver` the standard 10 ms one.
     Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
-           TimerDriver* ccDriver, TimerDriver* ssDriver);
+           SequenceRing& ring, TimerDriver* ccDriver, TimerDriver* ssDriver);
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
@@ -39,7 +40,6 @@ public:
 
     // Start-up sets both ring indices once, after the controller has been opened.
     void SetRingStart(int16_t index) { ring_.SetStart(index); }
-    const SequenceRing& Ring() const { return ring_; }
 
     PrecisionTimer ccTimer;
     PrecisionTimer ssTimer;
@@ -68,7 +68,7 @@ private:
     Clock& clock_;
     PanelView& panel_;
     InputSynth synth_;
-    SequenceRing ring_;
+    SequenceRing& ring_;
     HeldKeys held_;
     std::array<uint8_t, 7> inputReport_{};
     bool xOut_ = false;

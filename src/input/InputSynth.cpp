@@ -1,6 +1,7 @@
 #include "input/InputSynth.h"
 
 #include "model/Axes.h"
+#include "model/DelayCodes.h"
 
 namespace qv {
 namespace {
@@ -10,10 +11,6 @@ constexpr int32_t kRightButtonCode = 2;
 constexpr int32_t kMiddleButtonCode = 4;
 constexpr int32_t kWheelForwardCode = 5;
 constexpr int32_t kWheelBackwardCode = 6;
-
-bool IsDelayCode(int32_t code) {
-    return code >= kFirstDelayCode && code <= kLastDelayCode;
-}
 
 }  // namespace
 

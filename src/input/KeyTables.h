@@ -3,11 +3,9 @@
 #include <array>
 #include <cstdint>
 
-namespace qv {
+#include "model/DelayCodes.h"
 
-inline constexpr int kDelayCount = 8;
-inline constexpr int32_t kFirstDelayCode = 136;
-inline constexpr int32_t kLastDelayCode = kFirstDelayCode + kDelayCount - 1;
+namespace qv {
 
 using ExtendedKeyTable = std::array<uint8_t, 256>;
 using DelayTableValues = std::array<int16_t, kDelayCount>;
@@ -16,7 +14,7 @@ using ScanCodeTable = std::array<uint16_t, 256>;
 // 1 for the virtual keys that go out with the extended-key flag, 0 for all others.
 ExtendedKeyTable FillExtendedKey();
 
-// The delay codes' durations in milliseconds, indexed by code - 136.
+// The delay codes' durations in milliseconds, indexed by code - kFirstDelayCode.
 DelayTableValues FillDelayTable();
 
 // The scan code of each virtual key on the US layout, 0 where the key has none.

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "model/Concat.h"
+#include "model/Twips.h"
+
 namespace qv {
 
 namespace {
@@ -227,10 +230,9 @@ constexpr std::array<Row, 6> kKeyboard{{
 }};
 
 constexpr int16_t kStripTop = 240;
-constexpr int16_t kTwipsPerPixel = 15;
 
 int16_t ToWholePixels(int twips) {
-    return static_cast<int16_t>(twips / kTwipsPerPixel * kTwipsPerPixel);
+    return static_cast<int16_t>(Px(twips) * kTwipsPerPixel);
 }
 
 void PlaceStrip(const Strip& strip, std::array<KeyButton, kKeyButtons>& out, std::size_t& n) {
@@ -299,11 +301,7 @@ std::string StepCaption(int32_t code) {
     if (const char* caption = KeyButtonCaption(code)) {
         return caption;
     }
-    // Appended piece by piece: GCC 12 at -O3 warns falsely about "<" + std::string.
-    std::string shown = "<";
-    shown += std::to_string(code);
-    shown += '>';
-    return shown;
+    return Concat({"<", std::to_string(code), ">"});
 }
 
 }  // namespace qv

@@ -34,9 +34,6 @@ struct KeyButton {
 };
 
 inline constexpr int kKeyButtons = 150;
-// The delay buttons, which only a sequence outside a combination may use.
-inline constexpr int kFirstDelayCode = 136;
-inline constexpr int kLastDelayCode = 143;
 
 // Every key button, frame by frame, left to right and row by row.
 std::span<const KeyButton> KeyButtons();

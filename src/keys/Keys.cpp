@@ -7,6 +7,7 @@
 
 #include "keys/KeyButtons.h"
 #include "keys/LabelMetrics.h"
+#include "model/DelayCodes.h"
 #include "panel/PanelLook.h"
 #include "ui/FocusedButton.h"
 

@@ -4,6 +4,7 @@
 #include "keys/KeyButtons.h"
 #include "keys/KeyEditor.h"
 #include "keys/KeysControls.h"
+#include "model/DelayCodes.h"
 #include "panel/Buttons.h"
 #include "panel/PanelLook.h"
 
@@ -93,7 +94,7 @@ QPushButton* Key(const KeyButton& key, QWidget* frame) {
                          key.width, key.height);
     button->setFont(ArialFont(key.smallFont ? 6 : 8.25));
     SetFace(button, kIdleFace);
-    button->setEnabled(key.code < kFirstDelayCode || key.code > kLastDelayCode);
+    button->setEnabled(!IsDelayCode(key.code));
     return button;
 }
 

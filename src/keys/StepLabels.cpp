@@ -65,8 +65,7 @@ void Keys::ShowKeyLabels() {
         const QString& text = place.plus ? plus : metrics_->Caption(place.code);
         label->setText(text);
         const int width =
-            (place.plus ? metrics_->PlusLabelWidth() : metrics_->LabelWidth(place.code)) /
-            kTwipsPerPixel;
+            Px(place.plus ? metrics_->PlusLabelWidth() : metrics_->LabelWidth(place.code));
         label->setGeometry(Px(place.left), Px(place.top), width, height);
         label->show();
         place.plus ? label->lower() : label->raise();

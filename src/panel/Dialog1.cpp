@@ -53,8 +53,8 @@ Dialog1::Dialog1(PanelParts parts)
     : QMainWindow(nullptr, kPanelFlags),
       parts_(std::move(parts)),
       model_(parts_.model),
-      engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
-              parts_.ssDriver),
+      engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ring,
+              parts_.ccDriver, parts_.ssDriver),
       rules_(parts_.model.settings),
       pages_(*this, parts_.webBrowsers) {
     UseProgramResources();

@@ -31,6 +31,8 @@ struct PanelParts {
     DeviceLink& link;
     Clock& clock;
     InputSink& sink;
+    // The queue of sequences the engine plays; start-up places its indices.
+    SequenceRing& ring;
     TrayArea& tray;
     TimerDriver* ccDriver = nullptr;
     TimerDriver* ssDriver = nullptr;

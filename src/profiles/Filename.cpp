@@ -6,16 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/Twips.h"
+
 namespace qv {
-
-namespace {
-
-// The dialog was laid out in twips, 15 to a pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-}  // namespace
 
 Filename::Filename(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -25,13 +18,13 @@ Filename::Filename(QWidget* parent)
       OKButton_(new QPushButton(QStringLiteral("OK"), this)),
       CancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Filename"));
-    setFixedSize(Twips(0, 0, 3525, 4215).size());
+    setFixedSize(TwipsRect(0, 0, 3525, 4215).size());
     setModal(true);
 
-    listConfigFiles_->setGeometry(Twips(120, 120, 3255, 2820));
-    txtFilename_->setGeometry(Twips(120, 3120, 3255, 375));
-    OKButton_->setGeometry(Twips(120, 3720, 1335, 375));
-    CancelButton_->setGeometry(Twips(2040, 3720, 1335, 375));
+    listConfigFiles_->setGeometry(TwipsRect(120, 120, 3255, 2820));
+    txtFilename_->setGeometry(TwipsRect(120, 3120, 3255, 375));
+    OKButton_->setGeometry(TwipsRect(120, 3720, 1335, 375));
+    CancelButton_->setGeometry(TwipsRect(2040, 3720, 1335, 375));
     OKButton_->setDefault(true);
     setTabOrder(txtFilename_, listConfigFiles_);
     setTabOrder(listConfigFiles_, OKButton_);

@@ -32,8 +32,6 @@ public:
     // with a line on stderr naming them.
     bool LoadDefaultProfile = false;
 
-    const QString& Folder() const { return folder_; }
-
 private:
     Model& model_;
     SettingsRules& rules_;

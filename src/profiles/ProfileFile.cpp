@@ -9,6 +9,7 @@
 #include <climits>
 #include <system_error>
 
+#include "model/Concat.h"
 #include "profiles/SaveTarget.h"
 
 namespace qv {
@@ -38,16 +39,12 @@ int CreateTemporary(const fs::path& target, fs::path& temporary) {
     const long limit = ::pathconf(target.parent_path().c_str(), _PC_NAME_MAX);
     const size_t longest = limit > 0 ? static_cast<size_t>(limit) : NAME_MAX;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + string.
-        std::string suffix = ".";
-        suffix += std::to_string(::getpid());
-        suffix += '.';
-        suffix += std::to_string(attempt);
-        suffix += ".tmp";
-        std::string name = ".";
-        name += StartThatFits(target.filename().string(), longest - name.size() - suffix.size());
-        name += suffix;
-        temporary = target.parent_path() / name;
+        const std::string suffix =
+            Concat({".", std::to_string(::getpid()), ".", std::to_string(attempt), ".tmp"});
+        // A leading dot, the name cut to what fits, the suffix.
+        const std::string start =
+            StartThatFits(target.filename().string(), longest - 1 - suffix.size());
+        temporary = target.parent_path() / Concat({".", start, suffix});
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;

@@ -26,7 +26,7 @@ TEST(FindTheHid, KeepsTheFirstControllerAndClosesWhatItTriedBefore) {
 
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
-    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(hid.stillOpen(), 1);
     EXPECT_THAT(hid.openAttempts, ElementsAre("/dev/keyboard", "/dev/other-product",
                                               "/dev/other-vendor", "/dev/no-ids", "/dev/first"));
     EXPECT_EQ(hid.opened, 4);
@@ -38,7 +38,7 @@ TEST(FindTheHid, KeepsTheFirstControllerAndClosesWhatItTriedBefore) {
     EXPECT_EQ(hid.featureReports[0].bytes, (Bytes{2, 0x10, 0x10}));
 
     link.CloseDevice();
-    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(hid.stillOpen(), 0);
     EXPECT_EQ(hid.closed, 4);
 }
 
@@ -50,7 +50,7 @@ TEST(FindTheHid, WithoutAControllerLeavesNothingOpen) {
 
     DeviceLink link(hid);
     EXPECT_FALSE(link.FindTheHid());
-    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(hid.stillOpen(), 0);
     EXPECT_EQ(hid.openAttempts.size(), 3u);
     EXPECT_EQ(hid.opened, 2);
     EXPECT_EQ(hid.closed, 2);
@@ -188,7 +188,7 @@ TEST(ReadDeviceReport, ADeviceThatHasGoneReadsAsAllReleased) {
     // No reconnection: the link searches once and opens once.
     EXPECT_EQ(hid.enumerations, 1);
     EXPECT_EQ(hid.opened, 1);
-    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(hid.stillOpen(), 1);
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ inline std::vector<std::string> Events(const RecordingSink& sink) {
     return out;
 }
 
-// The engine wired to a scripted controller, a recording sink, a fake panel (hidden and
-// running unless a test says otherwise) and timers that fire by hand.
+// The engine wired to a scripted controller, a recording sink, a sequence ring of its own, a fake
+// panel (hidden and running unless a test says otherwise) and timers that fire by hand.
 class EngineHarness {
 public:
     EngineHarness() {
@@ -109,7 +109,8 @@ public:
     StepTimerDriver ccDriver;
     StepTimerDriver ssDriver;
     Model model;
-    Engine engine{model, link, clock, panel, sink, &ccDriver, &ssDriver};
+    SequenceRing ring;
+    Engine engine{model, link, clock, panel, sink, ring, &ccDriver, &ssDriver};
 };
 
 inline constexpr uint8_t kButton1 = 0x01;

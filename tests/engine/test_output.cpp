@@ -145,7 +145,7 @@ TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
         h.tick({});
         EXPECT_EQ(h.takeEvents(), stop.resumed)
             << stop.name << ": the buttons release nothing, the ring went on past its group";
-        EXPECT_TRUE(h.engine.Ring().Empty());
+        EXPECT_TRUE(h.ring.Empty());
     }
 }
 

@@ -29,7 +29,7 @@ TEST_F(Preview, ColoursSlotsOnTheirTransitionsOnly) {
     EXPECT_EQ(tickColours({.x = 400, .buttons = kButton2}), (Colours{{6, false}, {7, false}}));
     EXPECT_EQ(tickColours({}), (Colours{{3, false}, {8, false}}));
     EXPECT_TRUE(h.sink.records.empty());
-    EXPECT_TRUE(h.engine.Ring().Empty()) << "the preview queues nothing";
+    EXPECT_TRUE(h.ring.Empty()) << "the preview queues nothing";
 }
 
 TEST_F(Preview, MouseModeColoursSimulateMouseOnEveryTick) {

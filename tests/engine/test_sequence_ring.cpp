@@ -42,7 +42,7 @@ TEST(SequenceRing, DelayHoldsTheRingForItsOwnTimeOnly) {
     EXPECT_EQ(h.takeEvents(), (Log{"+42"}));
     h.tick();
     EXPECT_EQ(h.takeEvents(), (Log{"-42"}));
-    EXPECT_TRUE(h.engine.Ring().Empty());
+    EXPECT_TRUE(h.ring.Empty());
 }
 
 TEST(SequenceRing, GroupAtTheHeadRepeatsWhileADelayRunsForAnotherReason) {
@@ -67,7 +67,7 @@ TEST(SequenceRing, WrapsAfterIndex10000AndPlaysAcrossTheWrap) {
     second[202] = 0x71;
     h.assign(0, 8, 203, second);
     h.tick({.buttons = kButton1 | kButton2});
-    const SequenceRing& ring = h.engine.Ring();
+    const SequenceRing& ring = h.ring;
     EXPECT_EQ(ring.SeqKey[10000], 0x70) << "the 501st code";
     EXPECT_EQ(ring.SeqKey[0], 0x71) << "the 502nd code";
     EXPECT_EQ(ring.SeqWrite, 1);
@@ -91,7 +91,7 @@ TEST(SequenceRing, GroupsNeverReachPastWhatWasQueued) {
     }
     EXPECT_EQ(h.takeEvents(), (Log{"+41", "-41", "+53", "-53"}))
         << "a joining flag on the last step joins nothing";
-    EXPECT_TRUE(h.engine.Ring().Empty());
+    EXPECT_TRUE(h.ring.Empty());
 
     h.tick({.buttons = kButton1});
     h.tick({});
@@ -103,13 +103,13 @@ TEST(SequenceRing, GroupsNeverReachPastWhatWasQueued) {
     }
     EXPECT_EQ(h.takeEvents(), (Log{"-53", "+41", "-41", "+53", "-53"}))
         << "codes queued after a group went down are not released with it";
-    EXPECT_TRUE(h.engine.Ring().Empty());
+    EXPECT_TRUE(h.ring.Empty());
 
     h.model.KeyMap[0][8].fill(0x42);
     h.model.KeyMap[0][8][0] = 5000;
-    const int16_t before = h.engine.Ring().SeqWrite;
+    const int16_t before = h.ring.SeqWrite;
     h.tick({.buttons = kButton2});
-    EXPECT_EQ(h.engine.Ring().SeqWrite - before, 299) << "a length beyond the table is cut";
+    EXPECT_EQ(h.ring.SeqWrite - before, 299) << "a length beyond the table is cut";
 }
 
 TEST(SequenceRing, AFullRingDropsPressesAndKeepsTheGroupThatIsDown) {
@@ -123,7 +123,7 @@ TEST(SequenceRing, AFullRingDropsPressesAndKeepsTheGroupThatIsDown) {
         h.tick({.buttons = kButton2});
         h.tick({});
     }
-    const SequenceRing& ring = h.engine.Ring();
+    const SequenceRing& ring = h.ring;
     EXPECT_EQ(ring.Free(), 9998 - 33 * 299) << "33 presses fit, the later ones were dropped";
     EXPECT_EQ(ring.SeqKey[ring.SeqRead], 0xA0);
 

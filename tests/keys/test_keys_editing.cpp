@@ -2,6 +2,7 @@
 
 #include "KeysHarness.h"
 #include "keys/KeyButtons.h"
+#include "model/DelayCodes.h"
 
 namespace qv {
 namespace {

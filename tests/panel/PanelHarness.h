@@ -67,6 +67,7 @@ struct PanelHarness {
             .link = link,
             .clock = clock,
             .sink = sink,
+            .ring = ring,
             .tray = desktopTray != nullptr ? *desktopTray : static_cast<TrayArea&>(tray),
             .ccDriver = &cc,
             .ssDriver = &ss,
@@ -102,6 +103,7 @@ struct PanelHarness {
     StepTimerDriver calib;
     QTemporaryDir folder;
     Model model;
+    SequenceRing ring;
     FakeBrowsers browsers;
     std::unique_ptr<Dialog1> panel;
 };

@@ -57,8 +57,8 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     MessageBox::clearAnswered();
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_FALSE(h.panel->isVisible()) << "the program shows it once the load step is done";
-    EXPECT_EQ(h.panel->TheEngine().Ring().SeqRead, 9500);
-    EXPECT_EQ(h.panel->TheEngine().Ring().SeqWrite, 9500);
+    EXPECT_EQ(h.ring.SeqRead, 9500);
+    EXPECT_EQ(h.ring.SeqWrite, 9500);
     EXPECT_TRUE(h.model.EngineReady);
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);

@@ -87,10 +87,12 @@ int main(int argc, char** argv) {
     qv::QtTimerDriver calibrationDriver;
     QTemporaryDir profiles;
     qv::Model model;
+    qv::SequenceRing ring;
     qv::Dialog1 panel({.model = model,
                        .link = link,
                        .clock = clock,
                        .sink = sink,
+                       .ring = ring,
                        .tray = tray,
                        .ccDriver = &ccDriver,
                        .ssDriver = &ssDriver,

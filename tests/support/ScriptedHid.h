@@ -117,6 +117,8 @@ public:
     int enumerations = 0;
     int opened = 0;
     int closed = 0;
+    // Devices opened and not yet closed.
+    int stillOpen() const { return opened - closed; }
 
 private:
     class Device final : public HidDevice {
