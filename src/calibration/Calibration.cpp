@@ -6,11 +6,11 @@
 
 #include "model/AxisCalibration.h"
 #include "model/Model.h"
-#include "panel/PanelColour.h"
-#include "panel/PanelLook.h"
-#include "panel/PanelPictures.h"
-#include "panel/PictureBox.h"
 #include "ui/FocusedButton.h"
+#include "ui/PanelColour.h"
+#include "ui/PanelLook.h"
+#include "ui/PanelPictures.h"
+#include "ui/PictureBox.h"
 
 namespace qv {
 

@@ -7,8 +7,8 @@
 
 #include "keys/KeyButtons.h"
 #include "keys/LabelMetrics.h"
-#include "panel/PanelLook.h"
 #include "ui/FocusedButton.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

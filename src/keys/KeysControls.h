@@ -7,7 +7,7 @@
 #include <array>
 
 #include "keys/StepLayout.h"
-#include "panel/CheckButton.h"
+#include "ui/CheckButton.h"
 
 namespace qv {
 

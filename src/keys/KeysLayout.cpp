@@ -4,8 +4,8 @@
 #include "keys/KeyButtons.h"
 #include "keys/KeyEditor.h"
 #include "keys/KeysControls.h"
-#include "panel/Buttons.h"
-#include "panel/PanelLook.h"
+#include "ui/Buttons.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

@@ -2,8 +2,8 @@
 
 #include "keys/Keys.h"
 #include "keys/LabelMetrics.h"
-#include "panel/Buttons.h"
-#include "panel/PanelLook.h"
+#include "ui/Buttons.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

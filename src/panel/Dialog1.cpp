@@ -10,9 +10,9 @@
 #include "calibration/Calibration.h"
 #include "keys/Keys.h"
 #include "model/AxisCalibration.h"
-#include "panel/PanelLook.h"
 #include "profiles/Filename.h"
 #include "ui/ModalWindows.h"
+#include "ui/PanelLook.h"
 #include "ui/Resources.h"
 #include "ui/WindowPlacement.h"
 

@@ -1,7 +1,7 @@
-#include "panel/Buttons.h"
 #include "panel/Dialog1.h"
-#include "panel/PanelLook.h"
+#include "ui/Buttons.h"
 #include "ui/ModalWindows.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

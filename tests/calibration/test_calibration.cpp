@@ -13,10 +13,10 @@
 #include "AxisReport.h"
 #include "PanelHarness.h"
 #include "calibration/Calibration.h"
-#include "panel/PanelColour.h"
-#include "panel/PanelLook.h"
-#include "panel/PictureBox.h"
 #include "profiles/Filename.h"
+#include "ui/PanelColour.h"
+#include "ui/PanelLook.h"
+#include "ui/PictureBox.h"
 
 namespace qv {
 namespace {

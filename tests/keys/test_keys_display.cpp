@@ -6,7 +6,7 @@
 #include <set>
 
 #include "KeysHarness.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 namespace {

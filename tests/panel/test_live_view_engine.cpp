@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PanelHarness.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 namespace {

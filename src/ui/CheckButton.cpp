@@ -1,6 +1,6 @@
-#include "panel/CheckButton.h"
+#include "ui/CheckButton.h"
 
-#include "panel/Buttons.h"
+#include "ui/Buttons.h"
 
 namespace qv {
 

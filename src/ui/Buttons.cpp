@@ -1,4 +1,4 @@
-#include "panel/Buttons.h"
+#include "ui/Buttons.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "panel/PanelColour.h"
+#include "ui/PanelColour.h"
 
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

@@ -5,9 +5,9 @@
 
 #include "Pixels.h"
 #include "QtTestApp.h"
-#include "panel/Buttons.h"
-#include "panel/CheckButton.h"
 #include "ui/AppLook.h"
+#include "ui/Buttons.h"
+#include "ui/CheckButton.h"
 
 namespace qv {
 namespace {

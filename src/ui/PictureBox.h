@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "panel/PanelColour.h"
+#include "ui/PanelColour.h"
 
 namespace qv {
 

@@ -1,8 +1,8 @@
-#include "panel/PanelPictures.h"
+#include "ui/PanelPictures.h"
 
 #include <cmath>
 
-#include "panel/PictureBox.h"
+#include "ui/PictureBox.h"
 
 namespace qv {
 

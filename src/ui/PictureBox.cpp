@@ -1,4 +1,4 @@
-#include "panel/PictureBox.h"
+#include "ui/PictureBox.h"
 
 #include <QPainter>
 
