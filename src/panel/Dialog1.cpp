@@ -55,6 +55,7 @@ Dialog1::Dialog1(PanelParts parts)
       model_(parts_.model),
       engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ccDriver,
               parts_.ssDriver),
+      trayMenu_(engine_.Timers, parts_.model.settings),
       rules_(parts_.model.settings),
       pages_(*this, parts_.webBrowsers) {
     UseProgramResources();
@@ -73,9 +74,9 @@ Dialog1::Dialog1(PanelParts parts)
     filename_ = new Filename(this);
     profiles_ =
         std::make_unique<ProfileCommands>(model_, rules_, *filename_, this, parts_.profileFolder);
-    rules_.TimerBoxClicked = [this] { engine_.Tray.TimerBoxClicked(); };
+    rules_.TimerBoxClicked = [this] { trayMenu_.TimerBoxClicked(); };
     rules_.Changed = [this] { MirrorSettings(); };
-    engine_.Tray.Changed = [this] { MirrorTray(); };
+    trayMenu_.Changed = [this] { MirrorTray(); };
     ConnectSettings();
     ConnectCommands();
     ConnectSlotButtons();
@@ -90,7 +91,7 @@ Dialog1::Dialog1(PanelParts parts)
 Dialog1::~Dialog1() {
     parts_.tray.DoubleClicked = nullptr;
     parts_.tray.AreaChanged = nullptr;
-    engine_.Tray.Changed = nullptr;
+    trayMenu_.Changed = nullptr;
 }
 
 void Dialog1::ConnectCommands() {

@@ -16,6 +16,7 @@
 #include "panel/PanelControls.h"
 #include "panel/PanelMenus.h"
 #include "panel/TrayArea.h"
+#include "panel/TrayMenuState.h"
 #include "profiles/ProfileCommands.h"
 #include "ui/FreshPress.h"
 
@@ -44,8 +45,8 @@ struct PanelParts {
 };
 
 // The control panel: the program's main window. It owns the engine and its timers. Its
-// controls mirror the settings rules, which keep model.settings for the engine, and the
-// engine's tray state.
+// controls mirror the settings rules, which keep model.settings for the engine, and the tray
+// menu's state.
 class Dialog1 final : public QMainWindow, public PanelView {
     Q_OBJECT
 
@@ -57,6 +58,7 @@ public:
     const PanelMenus& Menus() const { return m_; }
     const AboutWindows& Pages() const { return pages_; }
     Engine& TheEngine() { return engine_; }
+    const TrayMenuState& TrayMenu() const { return trayMenu_; }
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
     bool Form_Load();
@@ -126,6 +128,7 @@ private:
     PanelControls c_;
     PanelMenus m_;
     Engine engine_;
+    TrayMenuState trayMenu_;
     SettingsRules rules_;
     // Loaded on first use, then hidden between openings.
     Calibration* calibration_ = nullptr;

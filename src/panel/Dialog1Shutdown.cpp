@@ -33,7 +33,7 @@ void Dialog1::menExit_Click() {
 }
 
 void Dialog1::LetGo() {
-    engine_.Tray.StopTimers();
+    engine_.Timers.StopTimers();
     engine_.StopOutput();
 }
 
@@ -42,7 +42,7 @@ void Dialog1::LetGo() {
 // held down. From the tray the icon goes first, before the lamps play.
 void Dialog1::ShutDown(bool fromTray) {
     unloading_ = true;
-    engine_.Tray.StopTimers();
+    engine_.Timers.StopTimers();
     if (fromTray) {
         parts_.tray.DeleteIcon();
     }

@@ -25,6 +25,7 @@ bool Dialog1::Form_Load() {
         return false;
     }
     engine_.SetRingStart(kRingStart);
+    trayMenu_.FollowTimerBox();
     engine_.StartEngine();
     return true;
 }

@@ -8,20 +8,19 @@ namespace qv {
 // While the tray menu is disabled, "Restore Control Panel" and "Exit" stay usable: a panel sent
 // to the tray by a minimise would otherwise have no way back nor out through its menu.
 void Dialog1::MirrorTray() {
-    const TrayState& tray = engine_.Tray;
-    m_.TrayPause->setText(QString::fromUtf8(tray.PauseCaption()));
+    m_.TrayPause->setText(QString::fromUtf8(trayMenu_.PauseCaption()));
     for (QAction* item : {m_.TrayPause, m_.TrayCC, m_.TraySS}) {
-        item->setEnabled(tray.MenuEnabled());
+        item->setEnabled(trayMenu_.MenuEnabled());
     }
-    m_.TrayCC->setChecked(tray.HighPrecisionChecked());
-    m_.TraySS->setChecked(!tray.HighPrecisionChecked());
-    c_.Freq->setEnabled(tray.FreqEnabled());
+    m_.TrayCC->setChecked(trayMenu_.HighPrecisionChecked());
+    m_.TraySS->setChecked(!trayMenu_.HighPrecisionChecked());
+    c_.Freq->setEnabled(trayMenu_.FreqEnabled());
 }
 
 void Dialog1::minimize_to_tray() {
     StandInTray();
     parts_.tray.Watch(true);
-    engine_.Tray.GoToTray();
+    trayMenu_.GoToTray();
 }
 
 // Without a notification area the panel is minimised instead of hidden; the engine counts it
@@ -38,7 +37,7 @@ void Dialog1::StandInTray() {
 // The desktop's panel that holds the notification area quit or came back while ours stood in
 // it. Gone, it takes the icon and the way back with it, so the panel stands minimised meanwhile.
 void Dialog1::TrayAreaChanged() {
-    if (!engine_.Tray.InTray()) {
+    if (!trayMenu_.InTray()) {
         return;
     }
     // Brought back from the taskbar after the area had returned, before that was noticed.
@@ -53,7 +52,7 @@ void Dialog1::TrayAreaChanged() {
 }
 
 void Dialog1::Send_Click() {
-    engine_.Tray.StartClicked();
+    trayMenu_.StartClicked();
     minimize_to_tray();
 }
 
@@ -72,12 +71,12 @@ void Dialog1::WindowStateChanged() {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (isMinimized() && !engine_.Tray.InTray() && !ModalWindowOpen()) {
+                if (isMinimized() && !trayMenu_.InTray() && !ModalWindowOpen()) {
                     minimize_to_tray();
                 }
             },
             Qt::QueuedConnection);
-    } else if (engine_.Tray.InTray() && !parts_.tray.Available() && isVisible()) {
+    } else if (trayMenu_.InTray() && !parts_.tray.Available() && isVisible()) {
         TrayRestore_Click();
     }
 }
@@ -86,7 +85,7 @@ void Dialog1::WindowStateChanged() {
 // since the desktop would repeat a key left down.
 void Dialog1::TrayRestore_Click() {
     engine_.StopOutput();
-    engine_.Tray.Restore();
+    trayMenu_.Restore();
     showNormal();
     activateWindow();
     parts_.tray.Watch(false);
@@ -94,8 +93,8 @@ void Dialog1::TrayRestore_Click() {
 }
 
 void Dialog1::TrayPause_Click() {
-    engine_.Tray.TogglePause();
-    if (engine_.Tray.Paused()) {
+    trayMenu_.TogglePause();
+    if (engine_.Timers.Paused()) {
         engine_.StopOutput();
     }
 }
@@ -109,9 +108,9 @@ void Dialog1::TraySS_Click() {
 }
 
 void Dialog1::ChooseTimerFromTray(bool highPrecision) {
-    engine_.Tray.SetTimerChecks(highPrecision);
+    trayMenu_.SetTimerChecks(highPrecision);
     rules_.Set(&PanelSettings::chkCCTIMER, highPrecision ? 1 : 0);
-    engine_.Tray.RunChosenTimer();
+    engine_.Timers.RunChosenTimer();
 }
 
 void Dialog1::Form_Unload() {

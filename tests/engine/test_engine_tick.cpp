@@ -8,8 +8,8 @@ namespace {
 const Bytes kReport2{0x02, 0x10, 0x10};
 
 void Pause(EngineHarness& h, bool paused) {
-    if (h.engine.Tray.Paused() != paused) {
-        h.engine.Tray.TogglePause();
+    if (h.engine.Timers.Paused() != paused) {
+        h.engine.Timers.TogglePause();
     }
 }
 
@@ -169,8 +169,6 @@ TEST(StartEngine, StartsTheChosenTimerThenLoadsTheProfileThenPlaysTheLamps) {
         EXPECT_EQ(h.ccDriver.running, choice == 1);
         EXPECT_EQ(h.ssDriver.running, choice == 0);
         EXPECT_EQ(h.ssDriver.period, std::chrono::milliseconds(choice == 0 ? 10 : 0));
-        EXPECT_EQ(h.engine.Tray.FreqEnabled(), choice == 1);
-        EXPECT_EQ(h.engine.Tray.HighPrecisionChecked(), choice == 1);
         EXPECT_TRUE(h.panel.sendEnabled);
         EXPECT_EQ(h.panel.calls, (std::vector<std::string>{"FocusSend", "LoadDefaultProfile"}));
         EXPECT_TRUE(readyAtLoad);

@@ -116,10 +116,10 @@ TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
     };
     const Stop stops[] = {
         {"restored", [](EngineHarness& h) { h.panel.visible = true; }, {}},
-        {"paused", [](EngineHarness& h) { h.engine.Tray.TogglePause(); }, {"+44", "-44"}},
+        {"paused", [](EngineHarness& h) { h.engine.Timers.TogglePause(); }, {"+44", "-44"}},
         {"pause item",
          [](EngineHarness& h) {
-             h.engine.Tray.TogglePause();
+             h.engine.Timers.TogglePause();
              h.engine.StopOutput();
          },
          {"+44", "-44"}},
@@ -138,8 +138,8 @@ TEST(Output, StoppingLetsGoOfEverythingHeldOnceAndStartsClean) {
             << stop.name << ": slots in order, then the ring's group, each once";
 
         h.panel.visible = false;
-        if (h.engine.Tray.Paused()) {
-            h.engine.Tray.TogglePause();
+        if (h.engine.Timers.Paused()) {
+            h.engine.Timers.TogglePause();
         }
         h.tick({.x = 300, .buttons = kButton1 | kButton2});
         h.tick({});

@@ -27,7 +27,7 @@ bool TrayMenuEnabled(const PanelHarness& h) {
 }
 
 std::string Caption(const PanelHarness& h) {
-    const std::string caption = h.panel->TheEngine().Tray.PauseCaption();
+    const std::string caption = h.panel->TrayMenu().PauseCaption();
     EXPECT_EQ(h.m().TrayPause->text().toStdString(), caption);
     return caption;
 }

@@ -1,4 +1,4 @@
-#include "engine/TrayState.h"
+#include "panel/TrayMenuState.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,18 @@
 namespace qv {
 namespace {
 
-// The two engine timers, as the engine start leaves them, under the tray state.
-struct Tray : ::testing::Test {
-    Tray() {
+// The two engine timers, as the engine start leaves them, under the tray menu's state.
+struct TrayMenu : ::testing::Test {
+    TrayMenu() {
         cc.SetInterval(10);
         ss.SetInterval(10);
         tray.Changed = [this] { ++changes; };
-        tray.StartChosenTimer();
+        StartEngine();
+    }
+    // As the panel's load step starts the engine.
+    void StartEngine() {
+        tray.FollowTimerBox();
+        timers.StartChosenTimer();
     }
     bool Running(const PrecisionTimer& timer) const { return timer.Enabled(); }
 
@@ -24,11 +29,12 @@ struct Tray : ::testing::Test {
     PrecisionTimer cc{clock, &ccDriver};
     PrecisionTimer ss{clock, &ssDriver};
     PanelSettings settings;
-    TrayState tray{cc, ss, settings};
+    EngineTimers timers{cc, ss, settings};
+    TrayMenuState tray{timers, settings};
     int changes = 0;
 };
 
-TEST_F(Tray, TheEngineStartRunsTheChosenTimerAndShowsTheChoice) {
+TEST_F(TrayMenu, TheEngineStartRunsTheChosenTimerAndShowsTheChoice) {
     EXPECT_TRUE(Running(ss));
     EXPECT_FALSE(Running(cc));
     EXPECT_FALSE(tray.FreqEnabled());
@@ -36,16 +42,21 @@ TEST_F(Tray, TheEngineStartRunsTheChosenTimerAndShowsTheChoice) {
     EXPECT_GT(changes, 0) << "the panel mirrors it";
 
     settings.chkCCTIMER = 2;
-    tray.StartChosenTimer();
+    StartEngine();
     EXPECT_TRUE(Running(ss)) << "the grey 2 chooses nothing";
     EXPECT_FALSE(tray.FreqEnabled());
+
+    settings.chkCCTIMER = 1;
+    StartEngine();
+    EXPECT_TRUE(tray.FreqEnabled());
+    EXPECT_TRUE(tray.HighPrecisionChecked());
 }
 
-TEST_F(Tray, PauseStopsBothAndResumeRunsTheChosenOne) {
+TEST_F(TrayMenu, PauseStopsBothAndResumeRunsTheChosenOne) {
     tray.StartClicked();
     tray.GoToTray();
     tray.TogglePause();
-    EXPECT_TRUE(tray.Paused());
+    EXPECT_TRUE(timers.Paused());
     EXPECT_STREQ(tray.PauseCaption(), "Resume Engine");
     EXPECT_FALSE(Running(ss));
     EXPECT_FALSE(Running(cc));
@@ -57,7 +68,7 @@ TEST_F(Tray, PauseStopsBothAndResumeRunsTheChosenOne) {
     EXPECT_FALSE(Running(ss));
 }
 
-TEST_F(Tray, TheTimerBoxSwapsOnlyARunningTimer) {
+TEST_F(TrayMenu, TheTimerBoxSwapsOnlyARunningTimer) {
     settings.chkCCTIMER = 1;
     tray.TimerBoxClicked();
     EXPECT_TRUE(Running(cc));
@@ -77,7 +88,7 @@ TEST_F(Tray, TheTimerBoxSwapsOnlyARunningTimer) {
     EXPECT_FALSE(tray.HighPrecisionChecked()) << "the grey 2 leaves the checks";
 }
 
-TEST_F(Tray, TheTrayTakesFreqsPeriodAndARestoreGoesBackToTen) {
+TEST_F(TrayMenu, TheTrayTakesFreqsPeriodAndARestoreGoesBackToTen) {
     settings.chkCCTIMER = 1;
     settings.Freq = 3;
     EXPECT_FALSE(tray.MenuEnabled());
@@ -97,8 +108,8 @@ TEST_F(Tray, TheTrayTakesFreqsPeriodAndARestoreGoesBackToTen) {
     tray.TogglePause();
     tray.StartClicked();
     EXPECT_TRUE(tray.MenuEnabled());
-    EXPECT_FALSE(tray.Paused()) << "Start Engine leaves pause";
-    tray.StopTimers();
+    EXPECT_FALSE(timers.Paused()) << "Start Engine leaves pause";
+    timers.StopTimers();
     EXPECT_FALSE(Running(cc));
     EXPECT_FALSE(Running(ss));
 }
