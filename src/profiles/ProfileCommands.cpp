@@ -6,8 +6,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "profiles/Filename.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileNameDialog.h"
 #include "profiles/ProfileReader.h"
 #include "profiles/ProfileWriter.h"
 #include "ui/MessageBox.h"
@@ -47,7 +47,7 @@ QString ProfileFolder() {
            QStringLiteral("/Strategic Commander");
 }
 
-ProfileCommands::ProfileCommands(Model& model, SettingsRules& rules, Filename& dialog,
+ProfileCommands::ProfileCommands(Model& model, SettingsRules& rules, ProfileNameDialog& dialog,
                                  QWidget* parent, QString folder)
     : model_(model), rules_(rules), dialog_(dialog), parent_(parent), folder_(std::move(folder)) {}
 

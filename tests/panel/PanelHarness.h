@@ -12,7 +12,7 @@
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "StepTimerDriver.h"
-#include "panel/Dialog1.h"
+#include "panel/ControlPanel.h"
 #include "panel/TrayArea.h"
 
 namespace qv::test {
@@ -62,7 +62,7 @@ struct PanelHarness {
         }
         tray.available = trayAvailable;
         tray.reports = &hid.featureReports;
-        panel = std::make_unique<Dialog1>(PanelParts{
+        panel = std::make_unique<ControlPanel>(PanelParts{
             .model = model,
             .link = link,
             .clock = clock,
@@ -103,7 +103,7 @@ struct PanelHarness {
     QTemporaryDir folder;
     Model model;
     FakeBrowsers browsers;
-    std::unique_ptr<Dialog1> panel;
+    std::unique_ptr<ControlPanel> panel;
 };
 
 }  // namespace qv::test

@@ -9,8 +9,8 @@
 #include "ProfileText.h"
 #include "QtTestApp.h"
 #include "TempFolder.h"
-#include "profiles/Filename.h"
 #include "profiles/ProfileCommands.h"
+#include "profiles/ProfileNameDialog.h"
 #include "profiles/ProfileWriter.h"
 #include "ui/MessageBox.h"
 
@@ -43,7 +43,7 @@ protected:
     SettingsRules rules{model->settings};
     // How many settings loads have set.
     int settingsLoaded = 0;
-    Filename dialog;
+    ProfileNameDialog dialog;
     ProfileCommands commands{*model, rules, dialog, nullptr, folder};
 };
 

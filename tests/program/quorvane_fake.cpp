@@ -25,7 +25,7 @@
 #include "app/TerminationSignals.h"
 #include "input/XTestSink.h"
 #include "model/Clock.h"
-#include "panel/Dialog1.h"
+#include "panel/ControlPanel.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
@@ -87,16 +87,16 @@ int main(int argc, char** argv) {
     qv::QtTimerDriver calibrationDriver;
     QTemporaryDir profiles;
     qv::Model model;
-    qv::Dialog1 panel({.model = model,
-                       .link = link,
-                       .clock = clock,
-                       .sink = sink,
-                       .tray = tray,
-                       .ccDriver = &ccDriver,
-                       .ssDriver = &ssDriver,
-                       .calibrationDriver = &calibrationDriver,
-                       .profileFolder = profiles.path(),
-                       .inputProblem = {}});
+    qv::ControlPanel panel({.model = model,
+                            .link = link,
+                            .clock = clock,
+                            .sink = sink,
+                            .tray = tray,
+                            .ccDriver = &ccDriver,
+                            .ssDriver = &ssDriver,
+                            .calibrationDriver = &calibrationDriver,
+                            .profileFolder = profiles.path(),
+                            .inputProblem = {}});
 
     const QString runMs = option("--run-ms");
     const QString grab = option("--grab");
