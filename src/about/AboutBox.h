@@ -15,10 +15,10 @@ class AboutBox final : public QDialog {
 public:
     AboutBox();
 
-    QLabel* picIcon() const { return picIcon_; }
-    QLabel* lblTitle() const { return lblTitle_; }
-    QLabel* lblVersion() const { return lblVersion_; }
-    QPushButton* cmdOK() const { return cmdOK_; }
+    QLabel* Picture() const { return picIcon_; }
+    QLabel* Title() const { return lblTitle_; }
+    QLabel* Version() const { return lblVersion_; }
+    QPushButton* OKButton() const { return cmdOK_; }
 
 private:
     void Form_Load();

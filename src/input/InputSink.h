@@ -8,9 +8,9 @@ namespace qv {
 class InputSink {
 public:
     virtual ~InputSink() = default;
-    virtual void send(const InputRecord& record) = 0;
+    virtual void Send(const InputRecord& record) = 0;
     // Releases every key and button the sink still holds down; called before the program ends.
-    virtual void close() {}
+    virtual void Close() {}
 };
 
 }  // namespace qv

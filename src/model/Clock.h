@@ -11,14 +11,14 @@ public:
     using Duration = std::chrono::nanoseconds;
 
     virtual ~Clock() = default;
-    virtual Duration now() const = 0;
-    virtual void sleep(std::chrono::milliseconds ms) = 0;
+    virtual Duration Now() const = 0;
+    virtual void Sleep(std::chrono::milliseconds ms) = 0;
 };
 
 class SystemClock final : public Clock {
 public:
-    Duration now() const override;
-    void sleep(std::chrono::milliseconds ms) override;
+    Duration Now() const override;
+    void Sleep(std::chrono::milliseconds ms) override;
 };
 
 }  // namespace qv

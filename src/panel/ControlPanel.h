@@ -65,7 +65,7 @@ public:
     // An exit has run: the controller is closed and the panel is gone for good.
     bool Unloaded() const { return unloading_; }
 
-    void minimize_to_tray();
+    void MinimizeToTray();
     void Send_Click();
     void TrayPause_Click();
     void TrayRestore_Click();

@@ -46,7 +46,7 @@ void ControlPanel::ShutDown(bool fromTray) {
     if (fromTray) {
         parts_.tray.DeleteIcon();
     }
-    parts_.sink.close();
+    parts_.sink.Close();
     PlayExitSequence(parts_.link, parts_.clock);
     parts_.link.CloseDevice();
 }

@@ -20,7 +20,7 @@ bool ControlPanel::Form_Load() {
         const std::string text = StartupFailureText(parts_.link.DeniedPath());
         // Said on stderr too, for whoever started the program from a terminal.
         std::cerr << StartupFailureLines(text) << std::flush;
-        MessageBox::show(nullptr, QString::fromUtf8(kInitErrorTitle), QString::fromStdString(text));
+        MessageBox::Show(nullptr, QString::fromUtf8(kInitErrorTitle), QString::fromStdString(text));
         Unload();
         return false;
     }
@@ -39,7 +39,7 @@ void ControlPanel::showEvent(QShowEvent* event) {
 }
 
 void ControlPanel::TellInputProblem() {
-    MessageBox::show(this, QStringLiteral("Quorvane"), parts_.inputProblem);
+    MessageBox::Show(this, QStringLiteral("Quorvane"), parts_.inputProblem);
 }
 
 }  // namespace qv

@@ -17,7 +17,7 @@ void ControlPanel::MirrorTray() {
     c_.Freq->setEnabled(trayMenu_.FreqEnabled());
 }
 
-void ControlPanel::minimize_to_tray() {
+void ControlPanel::MinimizeToTray() {
     StandInTray();
     parts_.tray.Watch(true);
     trayMenu_.GoToTray();
@@ -53,7 +53,7 @@ void ControlPanel::TrayAreaChanged() {
 
 void ControlPanel::Send_Click() {
     trayMenu_.StartClicked();
-    minimize_to_tray();
+    MinimizeToTray();
 }
 
 void ControlPanel::changeEvent(QEvent* event) {
@@ -72,7 +72,7 @@ void ControlPanel::WindowStateChanged() {
             this,
             [this] {
                 if (isMinimized() && !trayMenu_.InTray() && !ModalWindowOpen()) {
-                    minimize_to_tray();
+                    MinimizeToTray();
                 }
             },
             Qt::QueuedConnection);

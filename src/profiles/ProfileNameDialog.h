@@ -30,14 +30,14 @@ public:
     // click on a listed file chooses it as OK does.
     QString PopUp(const QString& strMode);
 
-    QListWidget* listConfigFiles() const { return listConfigFiles_; }
-    QLineEdit* txtFilename() const { return txtFilename_; }
+    QListWidget* FileList() const { return listConfigFiles_; }
+    QLineEdit* NameBox() const { return txtFilename_; }
     QPushButton* OKButton() const { return OKButton_; }
     QPushButton* CancelButton() const { return CancelButton_; }
 
     // Test hook: the next PopUp is not shown but answers `answer`.
-    void setNextAnswer(const QString& answer) { nextAnswer_ = answer; }
-    bool answerPending() const { return nextAnswer_.has_value(); }
+    void SetNextAnswer(const QString& answer) { nextAnswer_ = answer; }
+    bool AnswerPending() const { return nextAnswer_.has_value(); }
 
     void reject() override;
 

@@ -18,7 +18,7 @@ public:
     };
 
     // Shows a modal box without an icon; answers the button the user pressed.
-    static QMessageBox::StandardButton show(
+    static QMessageBox::StandardButton Show(
         QWidget* parent, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
@@ -26,13 +26,13 @@ public:
     // Test hook: from now on no box is shown. Each takes the next answer queued; a box with
     // none queued is answered NoButton and handed to `unexpected`, so that a test fails at once
     // instead of waiting for a click that never comes.
-    static void answerAll(std::function<void(const Shown&)> unexpected);
+    static void AnswerAll(std::function<void(const Shown&)> unexpected);
     // Test hook: queues the answer of one more box, and answers boxes from now on.
-    static void setNextAnswer(QMessageBox::StandardButton answer);
+    static void SetNextAnswer(QMessageBox::StandardButton answer);
     // Test hook: every box answered through the hooks so far, oldest first.
-    static const QList<Shown>& answered();
+    static const QList<Shown>& Answered();
     // Test hook: forgets the boxes answered and the answers not used.
-    static void clearAnswered();
+    static void ClearAnswered();
 
 private:
     static bool s_answering;

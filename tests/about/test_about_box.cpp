@@ -35,11 +35,11 @@ Seen OpenAbout(AboutWindows& windows, const std::function<void(AboutBox&)>& whil
             return;
         }
         seen = {box->windowTitle(),
-                box->lblTitle()->text(),
-                box->lblVersion()->text(),
+                box->Title()->text(),
+                box->Version()->text(),
                 box->isModal() && box->isVisible(),
                 box->parentWidget() != nullptr,
-                box->picIcon()->pixmap().size()};
+                box->Picture()->pixmap().size()};
         // A box that failed to close must not hold the test forever.
         QTimer::singleShot(5000, box, [box] { box->done(0); });
         whileOpen(*box);
@@ -95,7 +95,7 @@ TEST_F(AboutBoxTest, EnterEscapeOkAndTheCloseBoxEachCloseAndDeleteIt) {
     const std::function<void(AboutBox&)> closes[] = {
         PressEnter,
         [](AboutBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
-        [](AboutBox& box) { box.cmdOK()->click(); },
+        [](AboutBox& box) { box.OKButton()->click(); },
         [](AboutBox& box) { box.close(); },
     };
     for (const auto& close : closes) {

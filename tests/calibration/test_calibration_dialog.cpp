@@ -33,7 +33,7 @@ protected:
     // One engine tick on a report with these raw axis values.
     void Tick(int x, int y, int turn) {
         h.Report(test::AxisReport(x, y, turn));
-        h.ss.fire();
+        h.ss.Fire();
     }
 
     // Opens the dialog from the panel's menu and runs `inside` while it is shown modally; the
@@ -56,7 +56,7 @@ protected:
                 dialog->Cancel_Click();
             }
         });
-        h.m().Calibrate->trigger();
+        h.Menus().Calibrate->trigger();
         EXPECT_TRUE(ran);
     }
 
@@ -92,7 +92,7 @@ TEST_F(CalibrationDialogTest, IsLoadedOnFirstUseAtItsPlacesInItsColours) {
         EXPECT_EQ(d.OK()->palette().color(QPalette::Button), ColourNumber(0xDEDDDA));
         EXPECT_EQ(d.Text1()->palette().color(QPalette::Base), ColourNumber(0xA6A198));
 
-        h.calib.fire();
+        h.calib.Fire();
         const QImage shown = d.grab().toImage();
         EXPECT_EQ(shown.pixel(112, 50), kForm) << "the form between the pictures";
         EXPECT_EQ(d.Picture1()->Image().pixel(2, 2), kForm);
@@ -123,9 +123,9 @@ TEST_F(CalibrationDialogTest, LearnsFromTheTicksAndOKCommitsTheAxesThatMoved) {
         EXPECT_TRUE(h.calib.running);
         EXPECT_EQ(h.calib.period, std::chrono::milliseconds(10));
         Tick(400, 0, -250);
-        h.calib.fire();
+        h.calib.Fire();
         Tick(0, 0, 300);
-        h.calib.fire();
+        h.calib.Fire();
         EXPECT_EQ(h.model.CalibX.Min, 0);
         EXPECT_EQ(h.model.CalibX.Max, 400);
         EXPECT_EQ(h.model.CalibTurn.Min, -250);
@@ -152,9 +152,9 @@ TEST_F(CalibrationDialogTest, CancelCommitsNothingAndTheNextOpeningStartsFromZer
     WhileOpen([&](CalibrationDialog& d) {
         first = &d;
         Tick(-300, 200, -100);
-        h.calib.fire();
+        h.calib.Fire();
         Tick(300, -200, 100);
-        h.calib.fire();
+        h.calib.Fire();
         d.Cancel()->click();
     });
     EXPECT_FALSE(h.calib.running);
@@ -168,7 +168,7 @@ TEST_F(CalibrationDialogTest, CancelCommitsNothingAndTheNextOpeningStartsFromZer
         EXPECT_EQ(h.model.CalibX.Min, 0);
         EXPECT_EQ(h.model.CalibX.Max, 0);
         Tick(0, 0, 0);
-        h.calib.fire();
+        h.calib.Fire();
         d.OK()->click();
     });
     EXPECT_EQ(Limits().MaxX, 512) << "nothing moved this time";
@@ -179,17 +179,17 @@ TEST_F(CalibrationDialogTest, CancelCommitsNothingAndTheNextOpeningStartsFromZer
 // a direction at rest.
 TEST_F(CalibrationDialogTest, WithTheEnginePausedThePreviewStandsStillAndOKKeepsTheLimits) {
     Tick(265, 0, 0);
-    h.c().Send->click();
-    h.m().TrayPause->trigger();
-    h.m().TrayRestore->trigger();
+    h.Controls().Send->click();
+    h.Menus().TrayPause->trigger();
+    h.Menus().TrayRestore->trigger();
     ASSERT_FALSE(h.ss.running);
 
     WhileOpen([&](CalibrationDialog& d) {
-        h.calib.fire();
+        h.calib.Fire();
         const QImage stick = d.Picture1()->Image();
         const QImage needle = d.Picture2()->Image();
-        h.calib.fire();
-        h.calib.fire();
+        h.calib.Fire();
+        h.calib.Fire();
         EXPECT_EQ(d.Picture1()->Image(), stick);
         EXPECT_EQ(d.Picture2()->Image(), needle);
         d.OK()->click();
@@ -198,7 +198,7 @@ TEST_F(CalibrationDialogTest, WithTheEnginePausedThePreviewStandsStillAndOKKeeps
     EXPECT_EQ(Limits().MaxX, 512);
     EXPECT_EQ(Limits().MaxY, 512);
     EXPECT_EQ(Limits().MinTurn, -512);
-    h.c().Send->click();
+    h.Controls().Send->click();
     ASSERT_TRUE(h.ss.running) << "resumed";
     Tick(0, 0, 0);
     EXPECT_EQ(h.model.axes.AxisX, 0) << "the stick at rest reads as at rest";
@@ -207,11 +207,11 @@ TEST_F(CalibrationDialogTest, WithTheEnginePausedThePreviewStandsStillAndOKKeeps
 TEST_F(CalibrationDialogTest, DrawsTheStickAndTheNeedleWhereThePreviewPutsThem) {
     WhileOpen([&](CalibrationDialog& d) {
         Tick(-400, -400, -400);
-        h.calib.fire();
+        h.calib.Fire();
         Tick(400, 400, 400);
-        h.calib.fire();
+        h.calib.Fire();
         Tick(200, 0, 200);
-        h.calib.fire();
+        h.calib.Fire();
         // Limits -400..400 give scale 1.28: the preview reads 256, 0 and 256.
         PictureBox& stick = *d.Picture1();
         const std::vector<PictureBox::Stroke> circle{{PictureBox::Shape::Circle, 767, 511, 35, 0,
@@ -263,7 +263,7 @@ TEST_F(CalibrationDialogTest, TheExitUnloadsItBeforeTheOtherWindows) {
     unloads.Watch(h.panel->findChild<CalibrationDialog*>(), "CalibrationDialog");
     unloads.Watch(h.panel->findChild<ProfileNameDialog*>(), "ProfileNameDialog");
     unloads.Watch(h.panel.get(), "ControlPanel");
-    QTimer::singleShot(0, h.panel.get(), [&] { h.c().CancelButton->click(); });
+    QTimer::singleShot(0, h.panel.get(), [&] { h.Controls().CancelButton->click(); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(unloads.log,
               (std::vector<std::string>{"CalibrationDialog", "ProfileNameDialog", "ControlPanel"}));
@@ -274,7 +274,7 @@ TEST_F(CalibrationDialogTest, AnExitWhileItIsOpenEndsItWithoutCommitting) {
     QTimer::singleShot(0, h.panel.get(), [&] {
         WhileOpen([&](CalibrationDialog&) {
             Tick(400, 400, 400);
-            h.calib.fire();
+            h.calib.Fire();
             h.panel->TrayExit_Click();
         });
     });

@@ -44,15 +44,15 @@ struct AssignmentHarness {
                 whileOpen();
             }
             if (keys.isVisible()) {
-                Click(c().btnCancel);
+                Click(Controls().btnCancel);
             }
         });
         keys.PopUp(static_cast<int16_t>(slot), static_cast<uint8_t>(mode));
     }
 
-    const AssignmentControls& c() const { return keys.Controls(); }
+    const AssignmentControls& Controls() const { return keys.Controls(); }
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void Key(int code) { Click(c().VK[static_cast<std::size_t>(code)]); }
+    void Key(int code) { Click(Controls().VK[static_cast<std::size_t>(code)]); }
     void Press(std::initializer_list<int> codes) {
         for (int code : codes) {
             Key(code);
@@ -62,7 +62,7 @@ struct AssignmentHarness {
     // The captions of the labels shown, in label order.
     QStringList Shown() const {
         QStringList shown;
-        for (QLabel* label : c().lblOutput) {
+        for (QLabel* label : Controls().lblOutput) {
             if (!label->isHidden()) {
                 shown << label->text();
             }

@@ -28,7 +28,7 @@ protected:
     }
     std::vector<QLabel*> ShownLabels() const {
         std::vector<QLabel*> shown;
-        for (QLabel* label : h.c().lblOutput) {
+        for (QLabel* label : h.Controls().lblOutput) {
             if (!label->isHidden()) {
                 shown.push_back(label);
             }
@@ -38,7 +38,7 @@ protected:
 
     test::AssignmentHarness h;
     Model& model = h.model;
-    const AssignmentControls& c = h.c();
+    const AssignmentControls& c = h.Controls();
 };
 
 TEST_F(AssignmentDisplay, HeldKeysPutAPlusBetweenThemUnderTheNextKey) {

@@ -15,7 +15,7 @@ class AssignmentEditing : public ::testing::Test {
 protected:
     test::AssignmentHarness h;
     Model& model = h.model;
-    const AssignmentControls& c = h.c();
+    const AssignmentControls& c = h.Controls();
 };
 
 bool DelaysEnabled(const AssignmentControls& c) {

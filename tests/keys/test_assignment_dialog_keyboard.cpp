@@ -49,7 +49,7 @@ protected:
 
     test::AssignmentHarness h;
     Model& model = h.model;
-    const AssignmentControls& c = h.c();
+    const AssignmentControls& c = h.Controls();
 };
 
 // Enter in the function text neither enters a key nor closes the dialog, in either mode.

@@ -14,7 +14,7 @@ constexpr int kCtrl = 162, kAlt = 164, kF4 = 115, kA = 65, kB = 66, kDelay500 = 
 // in the dialog as they were built.
 TEST(AssignmentProfile, SlotsBuiltInTheDialogSurviveASaveAndALoad) {
     test::AssignmentHarness h;
-    const AssignmentControls& c = h.c();
+    const AssignmentControls& c = h.Controls();
     h.Open(9, 1, [&] {
         h.Click(c.chkKeyCombo);
         h.Press({kAlt, kF4});

@@ -56,9 +56,9 @@ public:
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}, TrayArea* desktopTray = nullptr) {
-        MessageBox::clearAnswered();
+        MessageBox::ClearAnswered();
         if (withController) {
-            hid.addController();
+            hid.AddController();
         }
         tray.available = trayAvailable;
         tray.reports = &hid.featureReports;
@@ -87,10 +87,10 @@ struct PanelHarness {
     // The controller's next input report: the report ID, then bytes 1..6.
     void Report(Bytes bytes) { hid.present.front().waiting.push_back(std::move(bytes)); }
 
-    const PanelControls& c() const { return panel->Controls(); }
-    const PanelMenus& m() const { return panel->Menus(); }
-    PrecisionTimer& ccTimer() { return panel->TheEngine().ccTimer; }
-    PrecisionTimer& ssTimer() { return panel->TheEngine().ssTimer; }
+    const PanelControls& Controls() const { return panel->Controls(); }
+    const PanelMenus& Menus() const { return panel->Menus(); }
+    PrecisionTimer& CcTimer() { return panel->TheEngine().ccTimer; }
+    PrecisionTimer& SsTimer() { return panel->TheEngine().ssTimer; }
 
     FakeClock clock;
     ScriptedHid hid{&clock};

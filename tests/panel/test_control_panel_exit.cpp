@@ -19,26 +19,26 @@ const std::vector<std::string> kExitLamps{
 
 // The timeline from the exit on: what the controller saw after `reportsBefore` reports.
 std::vector<std::string> ExitTimeline(const PanelHarness& h, std::size_t linesBefore) {
-    const std::vector<std::string> all = h.hid.timeline();
+    const std::vector<std::string> all = h.hid.Timeline();
     return {all.begin() + static_cast<std::ptrdiff_t>(linesBefore), all.end()};
 }
 
 // Starts the panel with a key held down in the tray, as an exit can find it.
 void StartHoldingAKey(PanelHarness& h) {
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     h.Report({1, 0, 0, 0, 0, 0x01, 0});
-    h.ss.fire();
-    ASSERT_EQ(h.sink.keyDowns().size(), 1u);
+    h.ss.Fire();
+    ASSERT_EQ(h.sink.KeyDowns().size(), 1u);
 }
 
 TEST(TrayExit, StopsTheTimersRemovesTheIconThenPlaysTheLampsAndEnds) {
     PanelHarness h;
     StartHoldingAKey(h);
-    const std::size_t before = h.hid.timeline().size();
+    const std::size_t before = h.hid.Timeline().size();
     const std::size_t reportsBefore = h.hid.featureReports.size();
 
-    QTimer::singleShot(0, h.m().TrayExit, &QAction::trigger);
+    QTimer::singleShot(0, h.Menus().TrayExit, &QAction::trigger);
     QEventLoop loop;
     EXPECT_EQ(loop.exec(), 0) << "the tray's Exit ends the program";
 
@@ -54,21 +54,21 @@ TEST(TrayExit, StopsTheTimersRemovesTheIconThenPlaysTheLampsAndEnds) {
 
 TEST(PanelExit, ExitEscapeFileExitAndTheCloseButtonAreOnePath) {
     const std::function<void(PanelHarness&)> exits[] = {
-        [](PanelHarness& h) { h.c().CancelButton->click(); },
+        [](PanelHarness& h) { h.Controls().CancelButton->click(); },
         [](PanelHarness& h) { QTest::keyClick(h.panel.get(), Qt::Key_Escape); },
         // Enter presses the command button that has the focus, not "&Start Engine".
         [](PanelHarness& h) {
-            h.c().CancelButton->setFocus();
-            QTest::keyClick(h.c().CancelButton, Qt::Key_Return);
+            h.Controls().CancelButton->setFocus();
+            QTest::keyClick(h.Controls().CancelButton, Qt::Key_Return);
         },
-        [](PanelHarness& h) { h.m().menExit->trigger(); },
+        [](PanelHarness& h) { h.Menus().menExit->trigger(); },
         [](PanelHarness& h) { h.panel->close(); },
     };
     for (std::size_t way = 0; way < std::size(exits); ++way) {
         PanelHarness h;
         StartHoldingAKey(h);
         h.tray.DoubleClicked();
-        const std::size_t before = h.hid.timeline().size();
+        const std::size_t before = h.hid.Timeline().size();
         QTimer::singleShot(0, h.panel.get(), [&h, &exits, way] { exits[way](h); });
         QTimer guard;
         guard.callOnTimeout([] { QCoreApplication::exit(1); });
@@ -87,7 +87,7 @@ TEST(PanelExit, ExitEscapeFileExitAndTheCloseButtonAreOnePath) {
 TEST(Exit, ClosesTheOpenAboutBoxAndWebWindowAndOpensNone) {
     PanelHarness h;
     h.Start();
-    h.m().mnuUpdate->trigger();
+    h.Menus().mnuUpdate->trigger();
     QPointer<WebPageWindow> web = h.panel->Pages().WebPage();
     ASSERT_FALSE(web.isNull());
     ASSERT_TRUE(web->isVisible());
@@ -98,7 +98,7 @@ TEST(Exit, ClosesTheOpenAboutBoxAndWebWindowAndOpensNone) {
         aboutWasOpen = about && about->isVisible();
         h.panel->TrayExit_Click();
     });
-    h.m().mnuAbout->trigger();
+    h.Menus().mnuAbout->trigger();
     EXPECT_TRUE(aboutWasOpen);
     EXPECT_TRUE(about.isNull()) << "the About box went with the exit";
     EXPECT_TRUE(web.isNull()) << "the web window is unloaded";
@@ -106,7 +106,7 @@ TEST(Exit, ClosesTheOpenAboutBoxAndWebWindowAndOpensNone) {
 
     PanelHarness untouched;
     untouched.Start();
-    untouched.c().CancelButton->click();
+    untouched.Controls().CancelButton->click();
     EXPECT_EQ(untouched.panel->Pages().WebPage(), nullptr);
     EXPECT_EQ(untouched.browsers.made, 0) << "the exit loads no web window";
 }

@@ -25,7 +25,7 @@ protected:
 
     void Tick(const test::Bytes& report) {
         h.hid.present.front().waiting.push_back(report);
-        h.ss.fire();
+        h.ss.Fire();
     }
     test::Bytes LastLamps() const { return h.hid.featureReports.back().bytes; }
     // Clicks slot button `slot`; `whileOpen` runs with the dialog shown and closes it.
@@ -36,7 +36,7 @@ protected:
             keys->Timer1_Timer();
             whileOpen(*keys);
         });
-        QTest::mouseClick(h.c().btnKEY[slot], Qt::LeftButton);
+        QTest::mouseClick(h.Controls().btnKEY[slot], Qt::LeftButton);
     }
 
     test::PanelHarness h;
@@ -59,17 +59,17 @@ TEST_F(PanelKeys, SlotButtonEditsTheSlotWhileTheEngineTicks) {
     });
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(LastLamps(), (test::Bytes{1, 0x55, 0x15}));
-    EXPECT_FALSE(h.c().btnKEY[7]->isChecked());
+    EXPECT_FALSE(h.Controls().btnKEY[7]->isChecked());
     // The panel's focus, for when the desktop hands it back the activation.
-    EXPECT_EQ(h.panel->focusWidget(), h.c().Send);
+    EXPECT_EQ(h.panel->focusWidget(), h.Controls().Send);
     EXPECT_EQ(model.KeyMap[0][7][1], kB);
     EXPECT_EQ(model.KeyMap[1][7][1], '1');
-    EXPECT_TRUE(h.sink.keyDowns().empty());
+    EXPECT_TRUE(h.sink.KeyDowns().empty());
 
     h.panel->Send_Click();
     Tick(Report(0, kMode0));
     Tick(Report(0x01, kMode0));
-    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kB});
+    EXPECT_EQ(h.sink.KeyDowns(), std::vector<uint16_t>{kB});
 }
 
 TEST_F(PanelKeys, CancelKeepsTheKeysButTakesTheFunctionText) {
@@ -84,13 +84,13 @@ TEST_F(PanelKeys, CancelKeepsTheKeysButTakesTheFunctionText) {
     EXPECT_EQ(model.KeyMap, before.KeyMap);
     EXPECT_EQ(model.KeyLabel[1][9], "Jump Jet");
     EXPECT_EQ(model.KeyLabel[0][9], before.KeyLabel[0][9]);
-    EXPECT_FALSE(h.c().btnKEY[9]->isChecked());
+    EXPECT_FALSE(h.Controls().btnKEY[9]->isChecked());
     Tick(Report(0, kMode1));
-    EXPECT_EQ(h.c().btnKEY[9]->text(), "Jump Jet");
+    EXPECT_EQ(h.Controls().btnKEY[9]->text(), "Jump Jet");
 }
 
 TEST_F(PanelKeys, EverySlotButtonOpensItsOwnSlot) {
-    h.c().chkWalk->SetValue(1);
+    h.Controls().chkWalk->SetValue(1);
     Tick(Report(0, kMode1));
     for (int slot = 0; slot < kSlots; ++slot) {
         QTimer::singleShot(0, [slot] {
@@ -100,8 +100,8 @@ TEST_F(PanelKeys, EverySlotButtonOpensItsOwnSlot) {
             EXPECT_EQ(keys->Editor().CurSlider, 1);
             keys->reject();
         });
-        h.c().btnKEY[slot]->click();
-        EXPECT_FALSE(h.c().btnKEY[slot]->isChecked()) << slot;
+        h.Controls().btnKEY[slot]->click();
+        EXPECT_FALSE(h.Controls().btnKEY[slot]->isChecked()) << slot;
     }
 }
 

@@ -28,7 +28,7 @@ protected:
     void TickMovingStick() {
         const int side = ticks_++ % 2 == 0 ? 450 : -450;
         h.Report(test::AxisReport(side, -side, 0));
-        h.ss.fire();
+        h.ss.Fire();
     }
 
     // Runs `whileOpen` once the modal window that `open` shows is up.
@@ -62,7 +62,7 @@ protected:
         EXPECT_TRUE(dialog.isVisible()) << what;
         EXPECT_FALSE(dialog.isMinimized()) << what;
         EXPECT_EQ(QApplication::activeWindow(), &dialog) << what;
-        EXPECT_TRUE(h.sink.keyDowns().empty()) << what;
+        EXPECT_TRUE(h.sink.KeyDowns().empty()) << what;
     }
 
     PanelHarness h;
@@ -77,11 +77,12 @@ TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
     };
     const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
     const Way ways[] = {
-        {"assignment", [this] { QTest::mouseClick(h.c().btnKEY[7], Qt::LeftButton); }, escape},
-        {"calibration", [this] { h.m().Calibrate->trigger(); },
+        {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
+         escape},
+        {"calibration", [this] { h.Menus().Calibrate->trigger(); },
          [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
-        {"file name", [this] { h.m().menLoad->trigger(); }, escape},
-        {"About", [this] { h.m().mnuAbout->trigger(); }, escape},
+        {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
+        {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
     };
     for (const Way& way : ways) {
         WhileOpen(way.open, [&](QWidget& dialog) {
@@ -102,7 +103,7 @@ TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
 // Escape held to cancel the assignment dialog, and Enter held on its OK: the repeats that reach
 // the panel once the dialog has gone neither end the program nor start the engine.
 TEST_F(PanelModal, AKeyHeldToCloseADialogDoesNotRepeatIntoThePanel) {
-    const auto openSlot = [this] { QTest::mouseClick(h.c().btnKEY[7], Qt::LeftButton); };
+    const auto openSlot = [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); };
     WhileOpen(openSlot, [](QWidget& dialog) {
         QTest::keyPress(dialog.focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());

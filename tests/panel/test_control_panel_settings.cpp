@@ -26,132 +26,133 @@ void Drag(ScrollBar* bar, std::initializer_list<int> positions) {
 
 void ExpectSettingsMirrorControls(const PanelHarness& h) {
     const PanelSettings& s = h.model.settings;
-    EXPECT_EQ(s.chkMovement, h.c().chkMovement->Value());
-    EXPECT_EQ(s.chkAngles, h.c().chkAngles->Value());
-    EXPECT_EQ(s.chkWalk, h.c().chkWalk->Value());
-    EXPECT_EQ(s.chkSimMouse, h.c().chkSimMouse->Value());
-    EXPECT_EQ(s.chkCCTIMER, h.c().chkCCTIMER->Value());
-    EXPECT_EQ(s.DeadZone, h.c().DeadZone->value());
-    EXPECT_EQ(s.MidDeadZone, h.c().MidDeadZone->value());
-    EXPECT_EQ(s.DeadZone2, h.c().DeadZone2->value());
-    EXPECT_EQ(s.Freq, h.c().Freq->value());
+    EXPECT_EQ(s.chkMovement, h.Controls().chkMovement->Value());
+    EXPECT_EQ(s.chkAngles, h.Controls().chkAngles->Value());
+    EXPECT_EQ(s.chkWalk, h.Controls().chkWalk->Value());
+    EXPECT_EQ(s.chkSimMouse, h.Controls().chkSimMouse->Value());
+    EXPECT_EQ(s.chkCCTIMER, h.Controls().chkCCTIMER->Value());
+    EXPECT_EQ(s.DeadZone, h.Controls().DeadZone->value());
+    EXPECT_EQ(s.MidDeadZone, h.Controls().MidDeadZone->value());
+    EXPECT_EQ(s.DeadZone2, h.Controls().DeadZone2->value());
+    EXPECT_EQ(s.Freq, h.Controls().Freq->value());
 }
 
 TEST(DeadZone, DraggedWithWalkOffCarriesTheWalkZoneAlong) {
     PanelHarness h;
     h.Start();
-    EXPECT_EQ(h.c().MidDeadZone->value(), 100) << "start-up makes the walk zone the dead zone";
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 100)
+        << "start-up makes the walk zone the dead zone";
 
-    h.c().DeadZone->setSliderDown(true);
-    h.c().DeadZone->setSliderPosition(180);
-    EXPECT_EQ(h.c().MidDeadZone->value(), 180) << "the walk zone follows while dragging";
+    h.Controls().DeadZone->setSliderDown(true);
+    h.Controls().DeadZone->setSliderPosition(180);
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 180) << "the walk zone follows while dragging";
     EXPECT_EQ(h.model.settings.DeadZone, 180) << "the engine sees the thumb where it stands";
-    h.c().DeadZone->setSliderPosition(300);
-    h.c().DeadZone->setSliderDown(false);
-    EXPECT_EQ(h.c().MidDeadZone->value(), 300);
+    h.Controls().DeadZone->setSliderPosition(300);
+    h.Controls().DeadZone->setSliderDown(false);
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 300);
     ExpectSettingsMirrorControls(h);
 
-    h.c().DeadZone->setValue(60);
-    EXPECT_EQ(h.c().MidDeadZone->value(), 60) << "with walk off it follows downwards too";
+    h.Controls().DeadZone->setValue(60);
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 60) << "with walk off it follows downwards too";
     ExpectSettingsMirrorControls(h);
 }
 
 TEST(WalkZone, DraggedWithWalkOnPullsTheDeadZoneShownDown) {
     PanelHarness h;
     h.Start();
-    h.c().chkWalk->click();
-    EXPECT_TRUE(h.c().MidDeadZone->isEnabled());
-    EXPECT_TRUE(h.c().btnKEY[kWalkSlot]->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->value(), 256);
-    h.c().DeadZone->setValue(200);
-    Drag(h.c().MidDeadZone, {180, 120});
-    EXPECT_EQ(h.c().DeadZone->value(), 120);
-    EXPECT_EQ(h.c().MidDeadZone->value(), 120);
+    h.Controls().chkWalk->click();
+    EXPECT_TRUE(h.Controls().MidDeadZone->isEnabled());
+    EXPECT_TRUE(h.Controls().btnKEY[kWalkSlot]->isEnabled());
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 256);
+    h.Controls().DeadZone->setValue(200);
+    Drag(h.Controls().MidDeadZone, {180, 120});
+    EXPECT_EQ(h.Controls().DeadZone->value(), 120);
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 120);
     ExpectSettingsMirrorControls(h);
 }
 
 TEST(SimulateMouse, PutsWalkAsideAndRestoresIt) {
     PanelHarness h;
     h.Start();
-    h.c().chkWalk->click();
-    h.c().MidDeadZone->setValue(320);
-    h.c().chkSimMouse->click();
+    h.Controls().chkWalk->click();
+    h.Controls().MidDeadZone->setValue(320);
+    h.Controls().chkSimMouse->click();
     for (int slot = 0; slot < 4; ++slot) {
-        EXPECT_TRUE(h.c().btnKEY[slot]->isHidden()) << slot;
-        EXPECT_FALSE(h.c().btnKEY[slot]->isEnabled()) << slot;
+        EXPECT_TRUE(h.Controls().btnKEY[slot]->isHidden()) << slot;
+        EXPECT_FALSE(h.Controls().btnKEY[slot]->isEnabled()) << slot;
     }
-    EXPECT_EQ(h.c().chkWalk->Value(), 0);
-    EXPECT_FALSE(h.c().chkWalk->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->value(), 100);
+    EXPECT_EQ(h.Controls().chkWalk->Value(), 0);
+    EXPECT_FALSE(h.Controls().chkWalk->isEnabled());
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 100);
     ExpectSettingsMirrorControls(h);
 
-    h.c().chkSimMouse->click();
+    h.Controls().chkSimMouse->click();
     for (int slot = 0; slot < 4; ++slot) {
-        EXPECT_FALSE(h.c().btnKEY[slot]->isHidden()) << slot;
-        EXPECT_TRUE(h.c().btnKEY[slot]->isEnabled()) << slot;
+        EXPECT_FALSE(h.Controls().btnKEY[slot]->isHidden()) << slot;
+        EXPECT_TRUE(h.Controls().btnKEY[slot]->isEnabled()) << slot;
     }
-    EXPECT_EQ(h.c().chkWalk->Value(), 1);
-    EXPECT_TRUE(h.c().chkWalk->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->value(), 320);
+    EXPECT_EQ(h.Controls().chkWalk->Value(), 1);
+    EXPECT_TRUE(h.Controls().chkWalk->isEnabled());
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 320);
     ExpectSettingsMirrorControls(h);
 }
 
 TEST(Movement, OffDisablesItsControlsAndOnLeavesHiddenButtonsHidden) {
     PanelHarness h;
     h.Start();
-    h.c().chkSimMouse->click();
-    h.c().chkMovement->click();
-    EXPECT_FALSE(h.c().chkSimMouse->isEnabled());
-    EXPECT_FALSE(h.c().DeadZone->isEnabled());
-    EXPECT_FALSE(h.c().btnKEY[2]->isEnabled());
-    h.c().chkMovement->click();
-    EXPECT_TRUE(h.c().chkSimMouse->isEnabled());
-    EXPECT_TRUE(h.c().DeadZone->isEnabled());
-    EXPECT_TRUE(h.c().btnKEY[2]->isEnabled());
-    EXPECT_TRUE(h.c().btnKEY[2]->isHidden());
+    h.Controls().chkSimMouse->click();
+    h.Controls().chkMovement->click();
+    EXPECT_FALSE(h.Controls().chkSimMouse->isEnabled());
+    EXPECT_FALSE(h.Controls().DeadZone->isEnabled());
+    EXPECT_FALSE(h.Controls().btnKEY[2]->isEnabled());
+    h.Controls().chkMovement->click();
+    EXPECT_TRUE(h.Controls().chkSimMouse->isEnabled());
+    EXPECT_TRUE(h.Controls().DeadZone->isEnabled());
+    EXPECT_TRUE(h.Controls().btnKEY[2]->isEnabled());
+    EXPECT_TRUE(h.Controls().btnKEY[2]->isHidden());
 }
 
 TEST(Twist, OffDisablesItsButtonsAndDeadZone) {
     PanelHarness h;
     h.Start();
-    h.c().chkAngles->click();
-    EXPECT_FALSE(h.c().btnKEY[4]->isEnabled());
-    EXPECT_FALSE(h.c().btnKEY[5]->isEnabled());
-    EXPECT_FALSE(h.c().DeadZone2->isEnabled());
-    h.c().chkAngles->click();
-    EXPECT_TRUE(h.c().DeadZone2->isEnabled());
+    h.Controls().chkAngles->click();
+    EXPECT_FALSE(h.Controls().btnKEY[4]->isEnabled());
+    EXPECT_FALSE(h.Controls().btnKEY[5]->isEnabled());
+    EXPECT_FALSE(h.Controls().DeadZone2->isEnabled());
+    h.Controls().chkAngles->click();
+    EXPECT_TRUE(h.Controls().DeadZone2->isEnabled());
 }
 
 TEST(Frequency, LabelShowsTheValueWithASignBlank) {
     PanelHarness h;
     h.Start();
-    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
-    h.c().Freq->setEnabled(true);
-    h.c().Freq->setValue(10);
-    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  10ms"));
-    h.c().Freq->setSliderDown(true);
-    h.c().Freq->setSliderPosition(1);
-    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  1ms"));
-    h.c().Freq->setSliderDown(false);
+    EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
+    h.Controls().Freq->setEnabled(true);
+    h.Controls().Freq->setValue(10);
+    EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  10ms"));
+    h.Controls().Freq->setSliderDown(true);
+    h.Controls().Freq->setSliderPosition(1);
+    EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  1ms"));
+    h.Controls().Freq->setSliderDown(false);
     EXPECT_EQ(h.model.settings.Freq, 1);
 }
 
 TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
     PanelHarness h;
     ASSERT_TRUE(h.panel->Form_Load());
-    h.c().chkAngles->SetValue(0);
-    h.c().DeadZone->setValue(200);
+    h.Controls().chkAngles->SetValue(0);
+    h.Controls().DeadZone->setValue(200);
     EXPECT_EQ(h.panel->focusWidget(), nullptr) << "a hidden panel moves no focus";
 
     h.panel->show();
-    h.c().CancelButton->setFocus();
-    h.c().chkMovement->click();
-    EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "movement moves no focus";
-    h.c().chkAngles->click();
-    EXPECT_EQ(h.panel->focusWidget(), h.c().Send);
-    h.c().CancelButton->setFocus();
-    h.c().MidDeadZone->setValue(300);
-    EXPECT_EQ(h.panel->focusWidget(), h.c().CancelButton) << "a disabled walk zone keeps it";
+    h.Controls().CancelButton->setFocus();
+    h.Controls().chkMovement->click();
+    EXPECT_EQ(h.panel->focusWidget(), h.Controls().CancelButton) << "movement moves no focus";
+    h.Controls().chkAngles->click();
+    EXPECT_EQ(h.panel->focusWidget(), h.Controls().Send);
+    h.Controls().CancelButton->setFocus();
+    h.Controls().MidDeadZone->setValue(300);
+    EXPECT_EQ(h.panel->focusWidget(), h.Controls().CancelButton) << "a disabled walk zone keeps it";
 }
 
 // Saves the panel's settings as `name` in its profile folder, with `set` applied to the defaults.
@@ -167,8 +168,8 @@ void SaveProfile(PanelHarness& h, const char* name,
 }
 
 void LoadProfile(PanelHarness& h, const char* name) {
-    h.panel->findChild<ProfileNameDialog*>()->setNextAnswer(QString::fromUtf8(name));
-    h.m().menLoad->trigger();
+    h.panel->findChild<ProfileNameDialog*>()->SetNextAnswer(QString::fromUtf8(name));
+    h.Menus().menLoad->trigger();
 }
 
 TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) {
@@ -181,18 +182,18 @@ TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) 
     });
     SaveProfile(h, "mouse.qv1", [](PanelSettings& s) { s.chkSimMouse = 1; });
     const auto expectWalk = [&h](const char* after) {
-        EXPECT_EQ(h.c().chkWalk->Value(), 1) << after;
-        EXPECT_TRUE(h.c().chkWalk->isEnabled()) << after;
-        EXPECT_EQ(h.c().MidDeadZone->value(), 300) << after;
-        EXPECT_EQ(h.c().DeadZone->value(), 120) << after;
-        EXPECT_TRUE(h.c().MidDeadZone->isEnabled()) << after;
-        EXPECT_FALSE(h.c().btnKEY[0]->isHidden()) << after;
+        EXPECT_EQ(h.Controls().chkWalk->Value(), 1) << after;
+        EXPECT_TRUE(h.Controls().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.Controls().MidDeadZone->value(), 300) << after;
+        EXPECT_EQ(h.Controls().DeadZone->value(), 120) << after;
+        EXPECT_TRUE(h.Controls().MidDeadZone->isEnabled()) << after;
+        EXPECT_FALSE(h.Controls().btnKEY[0]->isHidden()) << after;
     };
     const auto expectMouse = [&h](const char* after) {
-        EXPECT_EQ(h.c().chkWalk->Value(), 0) << after;
-        EXPECT_FALSE(h.c().chkWalk->isEnabled()) << after;
-        EXPECT_EQ(h.c().MidDeadZone->value(), 100) << after;
-        EXPECT_TRUE(h.c().btnKEY[0]->isHidden()) << after;
+        EXPECT_EQ(h.Controls().chkWalk->Value(), 0) << after;
+        EXPECT_FALSE(h.Controls().chkWalk->isEnabled()) << after;
+        EXPECT_EQ(h.Controls().MidDeadZone->value(), 100) << after;
+        EXPECT_TRUE(h.Controls().btnKEY[0]->isHidden()) << after;
     };
     LoadProfile(h, "walk.qv1");
     expectWalk("a fresh start");
@@ -200,9 +201,9 @@ TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) 
     expectWalk("the same profile");
     LoadProfile(h, "mouse.qv1");
     expectMouse("the walking one");
-    h.c().chkSimMouse->click();
-    EXPECT_EQ(h.c().chkWalk->Value(), 0) << "the mouse profile's walk, not the one before";
-    h.c().chkSimMouse->click();
+    h.Controls().chkSimMouse->click();
+    EXPECT_EQ(h.Controls().chkWalk->Value(), 0) << "the mouse profile's walk, not the one before";
+    h.Controls().chkSimMouse->click();
     LoadProfile(h, "walk.qv1");
     expectWalk("the mouse one");
     ExpectSettingsMirrorControls(h);
@@ -211,10 +212,10 @@ TEST(ProfileLoad, TheControlsShowExactlyTheProfilesWalkWhateverWasLoadedBefore) 
 TEST(Pages, AClickOpensThePageClicked) {
     PanelHarness h;
     h.Start();
-    QTest::mouseClick(h.c().lblButton[2], Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(h.Controls().lblButton[2], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(h.model.Pages.PanelTop, PageLayout(3).PanelTop);
     EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(3).PanelHeight);
-    QTest::mouseClick(h.c().lblButton[1], Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(h.Controls().lblButton[1], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(2).PanelHeight);
 }
 

@@ -14,19 +14,19 @@ using test::PanelHarness;
 
 TEST(Startup, WithoutTheControllerOneMessageAndThePanelNeverShows) {
     PanelHarness h(false);
-    MessageBox::clearAnswered();
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    MessageBox::ClearAnswered();
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
     EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
 
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    const MessageBox::Shown& box = MessageBox::answered().front();
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    const MessageBox::Shown& box = MessageBox::Answered().front();
     EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
     EXPECT_EQ(box.text, QStringLiteral("Unable to open Strategic Commander device\r\rPlease remove "
                                        "and re-insert Strategic Commander\rand run 'Quorvane' to "
                                        "try again."));
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
     EXPECT_FALSE(h.panel->isVisible());
-    EXPECT_FALSE(h.c().Send->isEnabled());
+    EXPECT_FALSE(h.Controls().Send->isEnabled());
     EXPECT_FALSE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
     EXPECT_TRUE(h.hid.featureReports.empty());
@@ -34,13 +34,13 @@ TEST(Startup, WithoutTheControllerOneMessageAndThePanelNeverShows) {
 
 TEST(Startup, AControllerTheUserMayNotOpenIsToldWhatGivesAccess) {
     PanelHarness h(false);
-    test::ScriptedInterface& controller = h.hid.addController("/dev/hidraw5");
+    test::ScriptedInterface& controller = h.hid.AddController("/dev/hidraw5");
     controller.refusesOpen = controller.denied = true;
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
     EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
 
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    const MessageBox::Shown& box = MessageBox::answered().front();
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    const MessageBox::Shown& box = MessageBox::Answered().front();
     EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
     for (const char* told : {"plugged in at /dev/hidraw5", "udev rules", QV_UDEV_RULES_FILE,
                              "\r  udevadm control --reload-rules\r  udevadm trigger\r",
@@ -54,7 +54,7 @@ TEST(Startup, AControllerTheUserMayNotOpenIsToldWhatGivesAccess) {
 
 TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     PanelHarness h;
-    MessageBox::clearAnswered();
+    MessageBox::ClearAnswered();
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_FALSE(h.panel->isVisible()) << "the program shows it once the load step is done";
     EXPECT_EQ(h.panel->TheEngine().Ring().SeqRead, 9500);
@@ -62,18 +62,18 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     EXPECT_TRUE(h.model.EngineReady);
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
-    EXPECT_EQ(h.ccTimer().Interval(), 10);
-    EXPECT_TRUE(h.m().TraySS->isChecked());
-    EXPECT_FALSE(h.m().TrayCC->isChecked());
-    EXPECT_FALSE(h.c().Freq->isEnabled());
-    EXPECT_TRUE(h.c().Send->isEnabled());
-    EXPECT_EQ(h.c().MidDeadZone->value(), 100);
+    EXPECT_EQ(h.CcTimer().Interval(), 10);
+    EXPECT_TRUE(h.Menus().TraySS->isChecked());
+    EXPECT_FALSE(h.Menus().TrayCC->isChecked());
+    EXPECT_FALSE(h.Controls().Freq->isEnabled());
+    EXPECT_TRUE(h.Controls().Send->isEnabled());
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 100);
     EXPECT_EQ(h.model.settings.MidDeadZone, 100);
-    EXPECT_EQ(h.c().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
+    EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
     EXPECT_EQ(h.model.KeyLabel[2][0], "Move Up");
     EXPECT_EQ(h.model.axes.X().range, 1024);
     EXPECT_EQ(h.hid.featureReports.size(), 9u) << "the lamp show";
-    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "no default profile yet: no message";
+    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "no default profile yet: no message";
 }
 
 TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
@@ -98,15 +98,16 @@ TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_EQ(h.model.KeyLabel[0][7], "Fire");
     EXPECT_EQ(h.model.axes.Limits.MaxX, 500);
-    EXPECT_EQ(h.c().DeadZone->value(), 120);
-    EXPECT_EQ(h.c().chkWalk->Value(), 1);
-    EXPECT_EQ(h.c().MidDeadZone->value(), 300) << "the profile's own walk zone, not a parked one";
-    EXPECT_FALSE(h.c().DeadZone2->isEnabled());
-    EXPECT_EQ(h.c().chkCCTIMER->Value(), 1);
+    EXPECT_EQ(h.Controls().DeadZone->value(), 120);
+    EXPECT_EQ(h.Controls().chkWalk->Value(), 1);
+    EXPECT_EQ(h.Controls().MidDeadZone->value(), 300)
+        << "the profile's own walk zone, not a parked one";
+    EXPECT_FALSE(h.Controls().DeadZone2->isEnabled());
+    EXPECT_EQ(h.Controls().chkCCTIMER->Value(), 1);
     EXPECT_TRUE(h.cc.running) << "the stored timer choice reaches the timers";
     EXPECT_FALSE(h.ss.running);
-    EXPECT_TRUE(h.c().Freq->isEnabled());
-    EXPECT_TRUE(h.m().TrayCC->isChecked());
+    EXPECT_TRUE(h.Controls().Freq->isEnabled());
+    EXPECT_TRUE(h.Menus().TrayCC->isChecked());
     EXPECT_EQ(h.model.settings.chkCCTIMER, 1);
     EXPECT_EQ(h.panel->focusWidget(), nullptr) << "the hidden panel moves no focus";
 }
@@ -122,27 +123,27 @@ TEST(Window, ShowsItsClientAreaAtTheDesignedPlaceWithStartEngineFocused) {
         << "the client area's corner, not the frame's, sits at the designed place";
     EXPECT_EQ(client->size(), QSize(7575 / 15, 7695 / 15));
     EXPECT_EQ(h.panel->minimumSize(), h.panel->maximumSize()) << "a fixed border";
-    EXPECT_EQ(h.panel->focusWidget(), h.c().Send) << "first in the tab order";
-    EXPECT_EQ(h.c().Send->nextInFocusChain(), h.c().CancelButton);
+    EXPECT_EQ(h.panel->focusWidget(), h.Controls().Send) << "first in the tab order";
+    EXPECT_EQ(h.Controls().Send->nextInFocusChain(), h.Controls().CancelButton);
 }
 
 TEST(Startup, WithoutInputOutputTheUserIsToldOnceAfterThePanelShows) {
     const QString why =
         QStringLiteral("No keyboard and mouse output: /dev/uinput can't be opened.");
     PanelHarness h(true, true, why);
-    MessageBox::clearAnswered();
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    MessageBox::ClearAnswered();
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
     ASSERT_TRUE(h.panel->Form_Load());
-    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "not before the panel is shown";
+    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "not before the panel is shown";
     h.panel->show();
     QCoreApplication::processEvents();
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    EXPECT_EQ(MessageBox::answered().front().text, why);
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    EXPECT_EQ(MessageBox::Answered().front().text, why);
 
-    h.c().Send->click();
+    h.Controls().Send->click();
     h.tray.DoubleClicked();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MessageBox::answered().size(), 1) << "once";
+    EXPECT_EQ(MessageBox::Answered().size(), 1) << "once";
     EXPECT_TRUE(h.ss.running) << "the program goes on, previewing";
 }
 

@@ -18,17 +18,17 @@ constexpr uint16_t kButton1Key = 0x31;
 
 // Whether the tray menu is open for use; "Restore Control Panel" and "Exit" are usable always.
 bool TrayMenuEnabled(const PanelHarness& h) {
-    EXPECT_TRUE(h.m().TrayRestore->isEnabled());
-    EXPECT_TRUE(h.m().TrayExit->isEnabled());
-    const bool enabled = h.m().TrayPause->isEnabled();
-    EXPECT_EQ(h.m().TrayCC->isEnabled(), enabled);
-    EXPECT_EQ(h.m().TraySS->isEnabled(), enabled);
+    EXPECT_TRUE(h.Menus().TrayRestore->isEnabled());
+    EXPECT_TRUE(h.Menus().TrayExit->isEnabled());
+    const bool enabled = h.Menus().TrayPause->isEnabled();
+    EXPECT_EQ(h.Menus().TrayCC->isEnabled(), enabled);
+    EXPECT_EQ(h.Menus().TraySS->isEnabled(), enabled);
     return enabled;
 }
 
 std::string Caption(const PanelHarness& h) {
     const std::string caption = h.panel->TrayMenu().PauseCaption();
-    EXPECT_EQ(h.m().TrayPause->text().toStdString(), caption);
+    EXPECT_EQ(h.Menus().TrayPause->text().toStdString(), caption);
     return caption;
 }
 
@@ -43,45 +43,45 @@ TEST(Tray, StartEngineHidesThePanelAndLetsTheOutputRun) {
     EXPECT_FALSE(h.cc.running);
 
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    EXPECT_TRUE(h.sink.keyDowns().empty()) << "the shown panel only previews";
+    h.ss.Fire();
+    EXPECT_TRUE(h.sink.KeyDowns().empty()) << "the shown panel only previews";
 
-    h.c().Freq->setValue(3);
-    EXPECT_EQ(h.ccTimer().Interval(), 10) << "the period waits for the next trip to the tray";
-    h.c().Send->click();
+    h.Controls().Freq->setValue(3);
+    EXPECT_EQ(h.CcTimer().Interval(), 10) << "the period waits for the next trip to the tray";
+    h.Controls().Send->click();
     EXPECT_FALSE(h.panel->isVisible());
     EXPECT_FALSE(h.panel->Shown());
     EXPECT_TRUE(h.tray.shown);
-    EXPECT_EQ(h.tray.menu, h.m().TrayOptions);
-    EXPECT_EQ(h.m().TrayOptions->defaultAction(), h.m().TrayRestore);
+    EXPECT_EQ(h.tray.menu, h.Menus().TrayOptions);
+    EXPECT_EQ(h.Menus().TrayOptions->defaultAction(), h.Menus().TrayRestore);
     EXPECT_TRUE(TrayMenuEnabled(h));
-    EXPECT_EQ(h.ccTimer().Interval(), 3);
-    EXPECT_EQ(h.ccTimer().TuningValue(), 3);
+    EXPECT_EQ(h.CcTimer().Interval(), 3);
+    EXPECT_EQ(h.CcTimer().TuningValue(), 3);
     EXPECT_TRUE(h.ss.running);
 
     h.Report({1, 0, 0, 0, 0, 0, 0});
-    h.ss.fire();
+    h.ss.Fire();
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key});
+    h.ss.Fire();
+    EXPECT_EQ(h.sink.KeyDowns(), std::vector<uint16_t>{kButton1Key});
 }
 
 TEST(Tray, PauseStopsTheTimersAndResumeStartsTheChosenOne) {
     PanelHarness h;
     h.Start();
-    h.c().Send->click();
-    h.m().TrayPause->trigger();
+    h.Controls().Send->click();
+    h.Menus().TrayPause->trigger();
     EXPECT_EQ(Caption(h), "Resume Engine");
     EXPECT_FALSE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
-    h.m().TrayPause->trigger();
+    h.Menus().TrayPause->trigger();
     EXPECT_EQ(Caption(h), "Pause Engine");
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
 
-    h.m().TrayCC->trigger();
-    h.m().TrayPause->trigger();
-    h.m().TrayPause->trigger();
+    h.Menus().TrayCC->trigger();
+    h.Menus().TrayPause->trigger();
+    h.Menus().TrayPause->trigger();
     EXPECT_TRUE(h.cc.running);
     EXPECT_FALSE(h.ss.running);
 }
@@ -89,20 +89,20 @@ TEST(Tray, PauseStopsTheTimersAndResumeStartsTheChosenOne) {
 TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
     PanelHarness h;
     h.Start();
-    h.c().Send->click();
-    h.m().TrayPause->trigger();
+    h.Controls().Send->click();
+    h.Menus().TrayPause->trigger();
     h.tray.DoubleClicked();
     EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
     EXPECT_FALSE(TrayMenuEnabled(h));
-    EXPECT_EQ(h.ccTimer().Interval(), 10);
+    EXPECT_EQ(h.CcTimer().Interval(), 10);
     EXPECT_EQ(Caption(h), "Resume Engine");
     EXPECT_FALSE(h.ss.running) << "a paused engine stays paused";
 
-    h.c().Send->click();
+    h.Controls().Send->click();
     EXPECT_EQ(Caption(h), "Pause Engine");
     EXPECT_TRUE(h.ss.running);
-    h.m().TrayRestore->trigger();
+    h.Menus().TrayRestore->trigger();
     EXPECT_TRUE(h.panel->Shown());
     EXPECT_TRUE(h.ss.running) << "a running timer goes on as the preview's";
     EXPECT_EQ(h.tray.log, (std::vector<std::string>{"add", "delete", "add", "delete"}));
@@ -111,30 +111,30 @@ TEST(Tray, RestoreShowsThePanelAndKeepsThePauseState) {
 TEST(Tray, PauseAndRestoreLetGoOfHeldKeysAtOnce) {
     PanelHarness h;
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    ASSERT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key});
+    h.ss.Fire();
+    ASSERT_EQ(h.sink.KeyDowns(), std::vector<uint16_t>{kButton1Key});
 
-    h.m().TrayPause->trigger();
-    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{kButton1Key});
-    h.m().TrayPause->trigger();
-    h.ss.fire();
+    h.Menus().TrayPause->trigger();
+    EXPECT_EQ(h.sink.KeyUps(), std::vector<uint16_t>{kButton1Key});
+    h.Menus().TrayPause->trigger();
+    h.ss.Fire();
     h.Report({1, 0, 0, 0, 0, 0, 0});
-    h.ss.fire();
-    EXPECT_EQ(h.sink.keyDowns().size(), 1u) << "a button still held is not pressed again";
-    EXPECT_EQ(h.sink.keyUps().size(), 1u) << "nor let go twice";
+    h.ss.Fire();
+    EXPECT_EQ(h.sink.KeyDowns().size(), 1u) << "a button still held is not pressed again";
+    EXPECT_EQ(h.sink.KeyUps().size(), 1u) << "nor let go twice";
 
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    h.m().TrayRestore->trigger();
-    EXPECT_EQ(h.sink.keyUps(), (std::vector<uint16_t>{kButton1Key, kButton1Key}));
+    h.ss.Fire();
+    h.Menus().TrayRestore->trigger();
+    EXPECT_EQ(h.sink.KeyUps(), (std::vector<uint16_t>{kButton1Key, kButton1Key}));
 }
 
 // One engine event of the standard timer, then its 10 ms.
 void Tick(PanelHarness& h) {
-    h.ss.fire();
-    h.clock.advance(std::chrono::milliseconds(10));
+    h.ss.Fire();
+    h.clock.Advance(std::chrono::milliseconds(10));
 }
 
 // What went out, mouse motion left aside: "+41"/"-41" for a key, "mouse 800" for a wheel notch.
@@ -161,19 +161,19 @@ TEST(Tray, AMacroCutDuringItsDelayPlaysItsNextStepOnce) {
     } steps[] = {{5, {"mouse 800"}}, {0x41, {"+41", "-41"}}, {1, {"mouse 2", "mouse 4"}}};
     const std::function<void(PanelHarness&)> cuts[] = {
         [](PanelHarness& h) {
-            h.m().TrayPause->trigger();
-            h.m().TrayPause->trigger();
+            h.Menus().TrayPause->trigger();
+            h.Menus().TrayPause->trigger();
         },
         [](PanelHarness& h) {
-            h.m().TrayRestore->trigger();
+            h.Menus().TrayRestore->trigger();
             Tick(h);
-            h.c().Send->click();
+            h.Controls().Send->click();
         },
         [](PanelHarness& h) {
-            h.m().TrayRestore->trigger();
-            QTest::mouseClick(h.c().chkSimMouse, Qt::LeftButton);
-            ASSERT_EQ(h.c().chkSimMouse->Value(), 1);
-            h.c().Send->click();
+            h.Menus().TrayRestore->trigger();
+            QTest::mouseClick(h.Controls().chkSimMouse, Qt::LeftButton);
+            ASSERT_EQ(h.Controls().chkSimMouse->Value(), 1);
+            h.Controls().Send->click();
         },
     };
     for (const auto& step : steps) {
@@ -181,7 +181,7 @@ TEST(Tray, AMacroCutDuringItsDelayPlaysItsNextStepOnce) {
             PanelHarness h;
             h.Start();
             h.model.KeyMap[0][7] = {2, kOneSecond, step.code};
-            h.c().Send->click();
+            h.Controls().Send->click();
             h.Report({1, 0, 0, 0, 0, kButton1, 0});
             Tick(h);
             h.Report({1, 0, 0, 0, 0, 0, 0});
@@ -211,16 +211,16 @@ TEST(Tray, MinimisingGoesToTheTrayWithTheCaptionAsItStands) {
     EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.panel->isMinimized());
 
-    h.c().Send->click();
-    h.m().TrayPause->trigger();
+    h.Controls().Send->click();
+    h.Menus().TrayPause->trigger();
     h.tray.DoubleClicked();
-    h.c().Freq->setValue(7);
+    h.Controls().Freq->setValue(7);
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_FALSE(h.panel->Shown());
     EXPECT_EQ(Caption(h), "Resume Engine");
     EXPECT_TRUE(h.ss.running) << "the chosen timer ticks without output";
-    EXPECT_EQ(h.ccTimer().Interval(), 7);
+    EXPECT_EQ(h.CcTimer().Interval(), 7);
 }
 
 TEST(Tray, AfterAMinimiseTheMenuStillRestoresAndExits) {
@@ -229,16 +229,16 @@ TEST(Tray, AfterAMinimiseTheMenuStillRestoresAndExits) {
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     ASSERT_TRUE(h.tray.shown);
-    EXPECT_FALSE(h.m().TrayPause->isEnabled()) << "only Start Engine opens the rest";
-    EXPECT_FALSE(h.m().TrayCC->isEnabled());
-    h.m().TrayRestore->trigger();
+    EXPECT_FALSE(h.Menus().TrayPause->isEnabled()) << "only Start Engine opens the rest";
+    EXPECT_FALSE(h.Menus().TrayCC->isEnabled());
+    h.Menus().TrayRestore->trigger();
     EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
 
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     ASSERT_FALSE(h.panel->Shown());
-    QTimer::singleShot(0, h.m().TrayExit, &QAction::trigger);
+    QTimer::singleShot(0, h.Menus().TrayExit, &QAction::trigger);
     QTimer guard;
     guard.callOnTimeout([] { QCoreApplication::exit(1); });
     guard.start(10000);
@@ -250,26 +250,26 @@ TEST(Tray, AfterAMinimiseTheMenuStillRestoresAndExits) {
 TEST(Tray, TimerItemsChooseTheTimerWhateverThePauseState) {
     PanelHarness h;
     h.Start();
-    h.c().Send->click();
-    h.m().TrayCC->trigger();
-    EXPECT_EQ(h.c().chkCCTIMER->Value(), 1);
-    EXPECT_TRUE(h.m().TrayCC->isChecked());
-    EXPECT_FALSE(h.m().TraySS->isChecked());
-    EXPECT_TRUE(h.c().Freq->isEnabled());
+    h.Controls().Send->click();
+    h.Menus().TrayCC->trigger();
+    EXPECT_EQ(h.Controls().chkCCTIMER->Value(), 1);
+    EXPECT_TRUE(h.Menus().TrayCC->isChecked());
+    EXPECT_FALSE(h.Menus().TraySS->isChecked());
+    EXPECT_TRUE(h.Controls().Freq->isEnabled());
     EXPECT_TRUE(h.cc.running);
     EXPECT_FALSE(h.ss.running);
 
-    h.m().TrayCC->trigger();
-    EXPECT_TRUE(h.m().TrayCC->isChecked()) << "choosing it again keeps it checked";
+    h.Menus().TrayCC->trigger();
+    EXPECT_TRUE(h.Menus().TrayCC->isChecked()) << "choosing it again keeps it checked";
     EXPECT_TRUE(h.cc.running);
 
-    h.m().TrayPause->trigger();
-    h.m().TraySS->trigger();
+    h.Menus().TrayPause->trigger();
+    h.Menus().TraySS->trigger();
     EXPECT_EQ(Caption(h), "Resume Engine");
     EXPECT_TRUE(h.ss.running) << "a paused engine starts ticking without output";
     EXPECT_FALSE(h.cc.running);
-    EXPECT_FALSE(h.c().Freq->isEnabled());
-    h.m().TrayPause->trigger();
+    EXPECT_FALSE(h.Controls().Freq->isEnabled());
+    h.Menus().TrayPause->trigger();
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
 }
@@ -277,23 +277,23 @@ TEST(Tray, TimerItemsChooseTheTimerWhateverThePauseState) {
 TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
     PanelHarness h;
     h.Start();
-    h.c().chkCCTIMER->click();
+    h.Controls().chkCCTIMER->click();
     EXPECT_TRUE(h.cc.running);
     EXPECT_FALSE(h.ss.running);
-    EXPECT_EQ(h.ccTimer().Interval(), 10) << "10 ms while the panel is shown";
-    EXPECT_TRUE(h.m().TrayCC->isChecked());
-    h.c().chkCCTIMER->click();
+    EXPECT_EQ(h.CcTimer().Interval(), 10) << "10 ms while the panel is shown";
+    EXPECT_TRUE(h.Menus().TrayCC->isChecked());
+    h.Controls().chkCCTIMER->click();
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
-    EXPECT_FALSE(h.c().Freq->isEnabled());
+    EXPECT_FALSE(h.Controls().Freq->isEnabled());
 
-    h.c().Send->click();
-    h.m().TrayPause->trigger();
+    h.Controls().Send->click();
+    h.Menus().TrayPause->trigger();
     h.tray.DoubleClicked();
-    h.c().chkCCTIMER->click();
+    h.Controls().chkCCTIMER->click();
     EXPECT_FALSE(h.cc.running) << "paused: the choice changes, nothing starts";
     EXPECT_FALSE(h.ss.running);
-    h.c().Send->click();
+    h.Controls().Send->click();
     EXPECT_TRUE(h.cc.running);
 }
 
@@ -301,15 +301,15 @@ TEST(Tray, HighPrecisionBoxSwapsOnlyARunningTimer) {
 TEST(Tray, WithoutTheAreaThePanelStandsMinimisedUntilItComesBack) {
     PanelHarness h;
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     h.tray.SetAvailable(false);
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.panel->isVisible()) << "a way back to the program";
     EXPECT_TRUE(h.panel->isMinimized());
     EXPECT_FALSE(h.tray.shown);
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
+    h.ss.Fire();
+    EXPECT_EQ(h.sink.KeyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
 
     h.tray.SetAvailable(true);
     EXPECT_FALSE(h.panel->isVisible());
@@ -320,11 +320,11 @@ TEST(Tray, WithoutTheAreaThePanelStandsMinimisedUntilItComesBack) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.panel->Shown()) << "bringing it back from the taskbar is the restore";
     EXPECT_FALSE(TrayMenuEnabled(h));
-    EXPECT_EQ(h.sink.keyUps(), std::vector<uint16_t>{kButton1Key});
+    EXPECT_EQ(h.sink.KeyUps(), std::vector<uint16_t>{kButton1Key});
     EXPECT_FALSE(h.tray.watched);
 
     // Brought back from the taskbar just after the area returned, before that was noticed.
-    h.c().Send->click();
+    h.Controls().Send->click();
     ASSERT_TRUE(h.panel->isMinimized());
     h.tray.available = true;
     h.panel->showNormal();
@@ -338,27 +338,27 @@ TEST(Tray, WithoutTheAreaThePanelStandsMinimisedUntilItComesBack) {
 TEST(NoTray, ThePanelIsMinimisedInsteadAndCountsAsHidden) {
     PanelHarness h(true, false);
     h.Start();
-    h.c().Freq->setValue(2);
-    h.c().Send->click();
+    h.Controls().Freq->setValue(2);
+    h.Controls().Send->click();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.panel->isMinimized());
     EXPECT_FALSE(h.panel->Shown());
     EXPECT_FALSE(h.tray.shown);
-    EXPECT_EQ(h.ccTimer().Interval(), 2);
+    EXPECT_EQ(h.CcTimer().Interval(), 2);
     h.Report({1, 0, 0, 0, 0, kButton1, 0});
-    h.ss.fire();
-    EXPECT_EQ(h.sink.keyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
+    h.ss.Fire();
+    EXPECT_EQ(h.sink.KeyDowns(), std::vector<uint16_t>{kButton1Key}) << "output runs";
 
     h.panel->showNormal();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.panel->Shown());
     EXPECT_FALSE(TrayMenuEnabled(h)) << "bringing it back is the restore";
-    EXPECT_EQ(h.ccTimer().Interval(), 10);
+    EXPECT_EQ(h.CcTimer().Interval(), 10);
 
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_FALSE(h.panel->Shown());
-    EXPECT_EQ(h.ccTimer().Interval(), 2);
+    EXPECT_EQ(h.CcTimer().Interval(), 2);
 }
 
 }  // namespace

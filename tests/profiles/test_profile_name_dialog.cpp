@@ -45,13 +45,13 @@ protected:
 TEST_F(ProfileNameDialogTest, CancelChoosesNothingInEitherMode) {
     EXPECT_EQ(PopUp(true,
                     [this] {
-                        dialog.txtFilename()->setText(QStringLiteral("typed"));
+                        dialog.NameBox()->setText(QStringLiteral("typed"));
                         Click(dialog.CancelButton());
                     }),
               QString());
     EXPECT_EQ(PopUp(false,
                     [this] {
-                        dialog.listConfigFiles()->setCurrentRow(0);
+                        dialog.FileList()->setCurrentRow(0);
                         Click(dialog.CancelButton());
                     }),
               QString());
@@ -63,14 +63,14 @@ TEST_F(ProfileNameDialogTest, OkAnswersTheText) {
     EXPECT_EQ(PopUp(true,
                     [this] {
                         EXPECT_EQ(dialog.OKButton()->text(), QStringLiteral("Save"));
-                        EXPECT_EQ(QApplication::focusWidget(), dialog.txtFilename());
-                        EXPECT_EQ(dialog.txtFilename()->selectedText(), QStringLiteral("*.qv1"));
+                        EXPECT_EQ(QApplication::focusWidget(), dialog.NameBox());
+                        EXPECT_EQ(dialog.NameBox()->selectedText(), QStringLiteral("*.qv1"));
                         QTest::keyClick(&dialog, Qt::Key_Return);
                     }),
               QStringLiteral("*.qv1"));
     EXPECT_EQ(PopUp(true,
                     [this] {
-                        QTest::keyClicks(dialog.txtFilename(), QStringLiteral("mine"));
+                        QTest::keyClicks(dialog.NameBox(), QStringLiteral("mine"));
                         Click(dialog.OKButton());
                     }),
               QStringLiteral("mine"))
@@ -85,24 +85,24 @@ TEST_F(ProfileNameDialogTest, OkAnswersTheText) {
 TEST_F(ProfileNameDialogTest, ListsProfilesAndAClickTakesTheName) {
     EXPECT_EQ(PopUp(false,
                     [this] {
-                        EXPECT_FALSE(dialog.txtFilename()->isEnabled());
-                        QListWidget* list = dialog.listConfigFiles();
+                        EXPECT_FALSE(dialog.NameBox()->isEnabled());
+                        QListWidget* list = dialog.FileList();
                         ASSERT_EQ(list->count(), 2);
                         EXPECT_EQ(list->item(0)->text(), QStringLiteral("A.QV1"));
                         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                           list->visualItemRect(list->item(1)).center());
-                        EXPECT_EQ(dialog.txtFilename()->text(), QStringLiteral("b.qv1"));
+                        EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("b.qv1"));
                         list->clearSelection();
-                        EXPECT_EQ(dialog.txtFilename()->text(), QStringLiteral("b.qv1"));
+                        EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("b.qv1"));
                         Click(dialog.OKButton());
                     }),
               QStringLiteral("b.qv1"));
     EXPECT_EQ(PopUp(true,
                     [this] {
-                        QListWidget* list = dialog.listConfigFiles();
+                        QListWidget* list = dialog.FileList();
                         const QPoint a = list->visualItemRect(list->item(0)).center();
                         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, a);
-                        dialog.txtFilename()->setText(QStringLiteral("typed"));
+                        dialog.NameBox()->setText(QStringLiteral("typed"));
                         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, a);
                         Click(dialog.OKButton());
                     }),
@@ -113,16 +113,16 @@ TEST_F(ProfileNameDialogTest, ListsProfilesAndAClickTakesTheName) {
 TEST_F(ProfileNameDialogTest, ASaveAfterALoadTypesIntoTheName) {
     EXPECT_EQ(PopUp(false,
                     [this] {
-                        EXPECT_EQ(QApplication::focusWidget(), dialog.listConfigFiles());
-                        EXPECT_EQ(dialog.txtFilename()->text(), QStringLiteral("A.QV1"))
+                        EXPECT_EQ(QApplication::focusWidget(), dialog.FileList());
+                        EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("A.QV1"))
                             << "the first file is chosen";
                         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                     }),
               QStringLiteral("A.QV1"));
     EXPECT_EQ(PopUp(true,
                     [this] {
-                        EXPECT_EQ(QApplication::focusWidget(), dialog.txtFilename());
-                        EXPECT_EQ(dialog.txtFilename()->selectedText(), QStringLiteral("*.qv1"));
+                        EXPECT_EQ(QApplication::focusWidget(), dialog.NameBox());
+                        EXPECT_EQ(dialog.NameBox()->selectedText(), QStringLiteral("*.qv1"));
                         // Typed into the list, "b" would pick b.qv1 for the overwrite.
                         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bee"));
                         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -134,7 +134,7 @@ TEST_F(ProfileNameDialogTest, ADoubleClickOnAFileChoosesIt) {
     for (const bool save : {false, true}) {
         EXPECT_EQ(PopUp(save,
                         [this] {
-                            QListWidget* list = dialog.listConfigFiles();
+                            QListWidget* list = dialog.FileList();
                             const QPoint b = list->visualItemRect(list->item(1)).center();
                             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, b);
                             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, b);

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     qv::SystemClock clock;
     qv::test::ScriptedHid hid;
     if (!args.contains(QStringLiteral("--no-controller"))) {
-        hid.addController().waiting.push_back(
+        hid.AddController().waiting.push_back(
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
     }
     QTimer sweep;
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     qv::EndOnTimerFailure(panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
-              << hid.closed << ", key downs " << recording.keyDowns().size() << ", sink closed "
+              << hid.closed << ", key downs " << recording.KeyDowns().size() << ", sink closed "
               << recording.closeCount << std::endl;
     return status;
 }
