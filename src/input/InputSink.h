@@ -4,7 +4,7 @@
 
 namespace qv {
 
-// Where synthesized input goes: a platform backend, or a recorder in tests.
+// Where synthesized input goes, one record at a time: each platform backend is one.
 class InputSink {
 public:
     virtual ~InputSink() = default;

@@ -4,8 +4,8 @@
 
 namespace qv {
 
-// Every reading of time and every pause goes through one clock, so tests can play lamp shows,
-// delays and timers without waiting and still check each pause.
+// Every reading of time and every pause goes through one clock, never the system's own calls:
+// the lamp shows, the delays and the timers all keep the time of the clock they are given.
 class Clock {
 public:
     using Duration = std::chrono::nanoseconds;

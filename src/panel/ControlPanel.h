@@ -26,7 +26,7 @@ class CalibrationDialog;
 class ProfileNameDialog;
 class AssignmentDialog;
 
-// What the panel works with: the program wires the real ones, tests fakes.
+// What the panel works with, owned by whoever makes the panel: the panel calls no platform itself.
 struct PanelParts {
     Model& model;
     DeviceLink& link;

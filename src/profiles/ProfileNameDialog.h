@@ -35,7 +35,7 @@ public:
     QPushButton* OKButton() const { return OKButton_; }
     QPushButton* CancelButton() const { return CancelButton_; }
 
-    // Test hook: the next PopUp is not shown but answers `answer`.
+    // The next PopUp is not shown but answers `answer`.
     void SetNextAnswer(const QString& answer) { nextAnswer_ = answer; }
     bool AnswerPending() const { return nextAnswer_.has_value(); }
 

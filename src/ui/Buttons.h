@@ -25,7 +25,7 @@ void PaintWrapped(QPushButton& button, ButtonStand stand);
 // Pressed while held down or checked, raised otherwise.
 ButtonStand StandOf(const QPushButton& button);
 
-// Sets a button's face colour.
+// A face that already has the colour is left alone: setting it every tick costs no repaint.
 void SetFace(QWidget* button, const QColor& colour);
 
 }  // namespace qv
