@@ -22,11 +22,13 @@
 
 namespace qv {
 
+class AssignmentDialog;
 class CalibrationDialog;
 class ProfileNameDialog;
-class AssignmentDialog;
 
-// What the panel works with, owned by whoever makes the panel: the panel calls no platform itself.
+// What the panel works with, owned by whoever makes the panel: the controller, the clock, the
+// input, the tray and the timers come from outside, so any implementation of their interfaces
+// serves.
 struct PanelParts {
     Model& model;
     DeviceLink& link;
