@@ -42,20 +42,20 @@ const std::array<std::array<uint8_t, 7>, 8> kPlay{
 // millisecond does, each batch the next state of the play.
 class PlayingController final : public HidPlatform {
 public:
-    std::vector<std::string> interfaces() override { return {"bench"}; }
-    std::unique_ptr<HidDevice> open(const std::string&) override {
+    std::vector<std::string> Interfaces() override { return {"bench"}; }
+    std::unique_ptr<HidDevice> Open(const std::string&) override {
         return std::make_unique<Device>();
     }
-    std::optional<HidIds> deniedIds(const std::string&) override { return std::nullopt; }
+    std::optional<HidIds> DeniedIds(const std::string&) override { return std::nullopt; }
 
 private:
     class Device final : public HidDevice {
     public:
-        std::optional<HidIds> ids() override {
+        std::optional<HidIds> Ids() override {
             return HidIds{kControllerVendor, kControllerProduct};
         }
-        std::size_t inputReportLength() override { return kPlay[0].size(); }
-        int read(std::span<uint8_t> into) override {
+        std::size_t InputReportLength() override { return kPlay[0].size(); }
+        int Read(std::span<uint8_t> into) override {
             if (waiting_ == 0) {
                 waiting_ = kReportsPerTick;
                 step_ = (step_ + 1) % kPlay.size();
@@ -66,7 +66,7 @@ private:
             std::copy_n(kPlay[step_].begin(), n, into.begin());
             return static_cast<int>(n);
         }
-        bool sendFeatureReport(std::span<const uint8_t>) override { return true; }
+        bool SendFeatureReport(std::span<const uint8_t>) override { return true; }
 
     private:
         static constexpr int kReportsPerTick = 4;
@@ -78,9 +78,9 @@ private:
 // The uinput and XTest backends' own translation into Linux input events, without a device.
 class TranslatingSink final : public InputSink {
 public:
-    void send(const InputRecord& record) override {
-        const EvdevFrame frame = frames_.translate(record);
-        events += frame.size();
+    void Send(const InputRecord& record) override {
+        const EvdevFrame frame = frames_.Translate(record);
+        events += frame.Size();
         benchmark::DoNotOptimize(frame);
     }
 

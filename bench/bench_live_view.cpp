@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "LiveViewPanel.h"
-#include "calibration/Calibration.h"
+#include "calibration/CalibrationDialog.h"
 #include "model/Clock.h"
 #include "model/Startup.h"
 
@@ -47,7 +47,7 @@ void BM_CalibrationStep(benchmark::State& state) {
     qv::Model model;
     qv::ApplyStartupDefaults(model);
     qv::SystemClock clock;
-    qv::Calibration dialog(model, clock, nullptr, nullptr);
+    qv::CalibrationDialog dialog(model, clock, nullptr, nullptr);
     dialog.show();
     int16_t raw = 0;
     for (auto _ : state) {

@@ -19,7 +19,7 @@ void BM_AveragePeriodAt1ms(benchmark::State& state) {
     for (auto _ : state) {
         int events = 0;
         QElapsedTimer elapsed;
-        driver.start(std::chrono::milliseconds(1), [&] {
+        driver.Start(std::chrono::milliseconds(1), [&] {
             if (++events == 1) {
                 elapsed.start();
             }
@@ -27,7 +27,7 @@ void BM_AveragePeriodAt1ms(benchmark::State& state) {
         while (events <= kEventsPerRun) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
-        driver.stop();
+        driver.Stop();
         state.SetIterationTime(static_cast<double>(elapsed.nsecsElapsed()) / 1e9 / kEventsPerRun);
     }
 }

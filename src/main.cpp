@@ -10,7 +10,7 @@
 #include "device/HidapiPlatform.h"
 #include "input/OpenInputSink.h"
 #include "model/Clock.h"
-#include "panel/Dialog1.h"
+#include "panel/ControlPanel.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
@@ -56,16 +56,16 @@ int main(int argc, char** argv) {
     qv::QtTimerDriver calibrationDriver;
     qv::Model model;
     qv::SequenceRing ring;
-    qv::Dialog1 panel({.model = model,
-                       .link = link,
-                       .clock = clock,
-                       .sink = *sink,
-                       .ring = ring,
-                       .tray = tray,
-                       .ccDriver = &ccDriver,
-                       .ssDriver = &ssDriver,
-                       .calibrationDriver = &calibrationDriver,
-                       .inputProblem = inputProblem});
+    qv::ControlPanel panel({.model = model,
+                            .link = link,
+                            .clock = clock,
+                            .sink = *sink,
+                            .ring = ring,
+                            .tray = tray,
+                            .ccDriver = &ccDriver,
+                            .ssDriver = &ssDriver,
+                            .calibrationDriver = &calibrationDriver,
+                            .inputProblem = inputProblem});
     qv::EndOnTimerFailure(panel, ccDriver);
     return qv::RunPanel(panel, terminations);
 }

@@ -11,11 +11,11 @@ AboutWindows::AboutWindows(const QWidget& panel, WebBrowserSource browsers)
     : panel_(panel), browsers_(std::move(browsers)) {}
 
 AboutWindows::~AboutWindows() {
-    UnloadDonate();
+    UnloadWebPage();
 }
 
 void AboutWindows::mnuAbout_Click() {
-    about_ = new frmAbout;
+    about_ = new AboutBox;
     about_->exec();
 }
 
@@ -30,27 +30,27 @@ void AboutWindows::mnuUpdate_Click() {
 // A second choice reuses the window that is open, where the user may have moved it, and brings
 // it to the front. Left to the window manager, the window could reach off the screen.
 void AboutWindows::OpenPage(const QString& caption, const std::string& address) {
-    if (!donate_) {
-        donate_ = new frmDonate(browsers_);
-        CentreWindow(*donate_, panel_.screen()->availableGeometry(), panel_);
+    if (!webPage_) {
+        webPage_ = new WebPageWindow(browsers_);
+        CentreWindow(*webPage_, panel_.screen()->availableGeometry(), panel_);
     }
-    donate_->setWindowTitle(caption);
-    donate_->Navigate(QString::fromStdString(address));
-    donate_->show();
-    donate_->raise();
-    donate_->activateWindow();
+    webPage_->setWindowTitle(caption);
+    webPage_->Navigate(QString::fromStdString(address));
+    webPage_->show();
+    webPage_->raise();
+    webPage_->activateWindow();
 }
 
 // Its own exec deletes the box once it is closed.
-void AboutWindows::UnloadAbout() {
+void AboutWindows::UnloadAboutBox() {
     if (about_) {
         about_->close();
     }
 }
 
 // Deleted at once: the program may end before a later deletion would run.
-void AboutWindows::UnloadDonate() {
-    delete donate_;
+void AboutWindows::UnloadWebPage() {
+    delete webPage_;
 }
 
 }  // namespace qv

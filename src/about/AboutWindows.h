@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <string>
 
+#include "about/AboutBox.h"
 #include "about/WebBrowser.h"
-#include "about/frmAbout.h"
-#include "about/frmDonate.h"
+#include "about/WebPageWindow.h"
 
 namespace qv {
 
@@ -25,19 +25,19 @@ public:
     void mnuUpdate_Click();
 
     // Each closes its window if it is loaded, and loads none.
-    void UnloadAbout();
-    void UnloadDonate();
+    void UnloadAboutBox();
+    void UnloadWebPage();
 
-    frmAbout* About() const { return about_; }
-    frmDonate* Donate() const { return donate_; }
+    AboutBox* About() const { return about_; }
+    WebPageWindow* WebPage() const { return webPage_; }
 
 private:
     void OpenPage(const QString& caption, const std::string& address);
 
     const QWidget& panel_;
     WebBrowserSource browsers_;
-    QPointer<frmAbout> about_;
-    QPointer<frmDonate> donate_;
+    QPointer<AboutBox> about_;
+    QPointer<WebPageWindow> webPage_;
 };
 
 }  // namespace qv

@@ -10,7 +10,7 @@ namespace qv {
 int TellFatalFailure(const std::string& why) {
     const std::string text = "Quorvane can't go on: " + why + ".";
     std::cerr << "quorvane: " << text << std::endl;
-    MessageBox::show(nullptr, QStringLiteral("Quorvane"), QString::fromStdString(text));
+    MessageBox::Show(nullptr, QStringLiteral("Quorvane"), QString::fromStdString(text));
     return 1;
 }
 

@@ -41,7 +41,7 @@ void TerminationSignals::Watch(std::function<void()> handler) {
     }
     handler_ = std::move(handler);
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { arrived(); });
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Arrived(); });
 }
 
 bool TerminationSignals::Drain() {
@@ -53,7 +53,7 @@ bool TerminationSignals::Drain() {
     return any;
 }
 
-void TerminationSignals::arrived() {
+void TerminationSignals::Arrived() {
     if (Drain() && handler_) {
         const std::function<void()> handler = std::move(handler_);
         handler_ = nullptr;

@@ -29,7 +29,7 @@ public:
     void Watch(std::function<void()> handler);
 
 private:
-    void arrived();
+    void Arrived();
     // Takes every signal that waits; true when there was one.
     bool Drain();
 

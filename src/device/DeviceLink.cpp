@@ -16,17 +16,17 @@ DeviceLink::DeviceLink(HidPlatform& platform) : platform_(platform) {}
 
 bool DeviceLink::FindTheHid() {
     deniedPath_.clear();
-    for (const std::string& path : platform_.interfaces()) {
-        std::unique_ptr<HidDevice> device = platform_.open(path);
+    for (const std::string& path : platform_.Interfaces()) {
+        std::unique_ptr<HidDevice> device = platform_.Open(path);
         if (!device) {
-            if (deniedPath_.empty() && IsController(platform_.deniedIds(path))) {
+            if (deniedPath_.empty() && IsController(platform_.DeniedIds(path))) {
                 deniedPath_ = path;
             }
             continue;
         }
-        if (IsController(device->ids())) {
+        if (IsController(device->Ids())) {
             device_ = std::move(device);
-            inputReportLength_ = device_->inputReportLength();
+            inputReportLength_ = device_->InputReportLength();
             readBuffer_.assign(std::max(inputReportLength_, reportBuffer_.size()), 0);
             newestBuffer_ = readBuffer_;
             return true;
@@ -41,7 +41,7 @@ void DeviceLink::ReadDeviceReport() {
     }
     int newest = 0;
     for (int reads = 0; reads < kMostReportsPerRead; ++reads) {
-        const int read = device_->read(readBuffer_);
+        const int read = device_->Read(readBuffer_);
         if (read < 0) {
             reportBuffer_.fill(0);
             return;
@@ -66,7 +66,7 @@ void DeviceLink::SendFeatureReport(uint8_t b0, uint8_t b1, uint8_t b2) {
         return;
     }
     const std::array<uint8_t, 3> report{b0, b1, b2};
-    device_->sendFeatureReport(report);
+    device_->SendFeatureReport(report);
 }
 
 void DeviceLink::CloseDevice() {

@@ -37,17 +37,17 @@ public:
     HidapiDevice(const HidapiDevice&) = delete;
     HidapiDevice& operator=(const HidapiDevice&) = delete;
 
-    std::optional<HidIds> ids() override { return ids_; }
-    std::size_t inputReportLength() override { return layout_.inputReportLength; }
+    std::optional<HidIds> Ids() override { return ids_; }
+    std::size_t InputReportLength() override { return layout_.inputReportLength; }
 
     // hidraw hands over a report ID byte only for numbered reports.
-    int read(std::span<uint8_t> into) override {
+    int Read(std::span<uint8_t> into) override {
         return ReadWithReportId(layout_.numbered, into, [this](std::span<uint8_t> bytes) {
             return hid_read(device_, bytes.data(), bytes.size());
         });
     }
 
-    bool sendFeatureReport(std::span<const uint8_t> report) override {
+    bool SendFeatureReport(std::span<const uint8_t> report) override {
         return hid_send_feature_report(device_, report.data(), report.size()) >= 0;
     }
 
@@ -71,7 +71,7 @@ HidapiPlatform::~HidapiPlatform() {
     }
 }
 
-std::vector<std::string> HidapiPlatform::interfaces() {
+std::vector<std::string> HidapiPlatform::Interfaces() {
     enumerated_.clear();
     std::vector<std::string> paths;
     if (!failure_.empty()) {
@@ -89,7 +89,7 @@ std::vector<std::string> HidapiPlatform::interfaces() {
     return paths;
 }
 
-std::unique_ptr<HidDevice> HidapiPlatform::open(const std::string& path) {
+std::unique_ptr<HidDevice> HidapiPlatform::Open(const std::string& path) {
     hid_device* device = hid_open_path(path.c_str());
     if (device == nullptr) {
         return nullptr;
@@ -108,7 +108,7 @@ std::unique_ptr<HidDevice> HidapiPlatform::open(const std::string& path) {
     return std::make_unique<HidapiDevice>(device, ids, layout);
 }
 
-std::optional<HidIds> HidapiPlatform::deniedIds(const std::string& path) {
+std::optional<HidIds> HidapiPlatform::DeniedIds(const std::string& path) {
     const auto found = enumerated_.find(path);
     if (found == enumerated_.end() || !AccessDenied(path)) {
         return std::nullopt;

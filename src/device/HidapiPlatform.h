@@ -21,9 +21,9 @@ public:
     // Why the library could not start, or empty when it did; then no interface is listed.
     const std::string& Failure() const { return failure_; }
 
-    std::vector<std::string> interfaces() override;
-    std::unique_ptr<HidDevice> open(const std::string& path) override;
-    std::optional<HidIds> deniedIds(const std::string& path) override;
+    std::vector<std::string> Interfaces() override;
+    std::unique_ptr<HidDevice> Open(const std::string& path) override;
+    std::optional<HidIds> DeniedIds(const std::string& path) override;
 
 private:
     // The ids of the last enumeration, by path.

@@ -48,7 +48,7 @@ void Play(const std::array<LampStep, N>& steps, DeviceLink& link, Clock& clock) 
     for (const LampStep& step : steps) {
         link.SendFeatureReport(step.reportId, step.data1, step.data2);
         if (step.pauseMs > 0) {
-            clock.sleep(std::chrono::milliseconds(step.pauseMs));
+            clock.Sleep(std::chrono::milliseconds(step.pauseMs));
         }
     }
 }

@@ -16,7 +16,7 @@ Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, I
     : ccTimer(clock, ccDriver),
       ssTimer(clock, ssDriver),
       DelayTimer(clock),
-      Tray(ccTimer, ssTimer, model.settings),
+      Timers(ccTimer, ssTimer, model.settings),
       model_(model),
       link_(link),
       clock_(clock),
@@ -46,7 +46,7 @@ void Engine::StartEngine() {
     model_.axes.AxisY = 0;
     model_.axes.AxisTurn = 0;
     model_.Mode = 0;
-    Tray.StartChosenTimer();
+    Timers.StartChosenTimer();
     panel_.SetSendEnabled(true);
     panel_.FocusSend();
     model_.EngineReady = true;

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "device/DeviceLink.h"
+#include "engine/EngineTimers.h"
 #include "engine/HeldKeys.h"
 #include "engine/PanelView.h"
 #include "engine/SequenceRing.h"
-#include "engine/TrayState.h"
 #include "input/InputSink.h"
 #include "input/InputSynth.h"
 #include "model/Clock.h"
@@ -45,7 +45,7 @@ public:
     PrecisionTimer ssTimer;
     PrecisionTimer DelayTimer;
     // Which of ccTimer and ssTimer runs, and whether the output is paused.
-    TrayState Tray;
+    EngineTimers Timers;
 
 private:
     void DecodeReport();

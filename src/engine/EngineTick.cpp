@@ -19,14 +19,14 @@ void Engine::EngineTick() {
     RebuildButtonSlots();
     ReadModeSwitch();
     // The desktop repeats a key left down, so a tick without output lets go of what is held.
-    if (panel_.Shown() || Tray.Paused()) {
+    if (panel_.Shown() || Timers.Paused()) {
         StopOutput();
     }
     if (panel_.Shown()) {
         panel_.Refresh();
         PreviewOutputs();
     }
-    if (!Tray.Paused() && !panel_.Shown()) {
+    if (!Timers.Paused() && !panel_.Shown()) {
         SendOutputs();
     }
     model_.EngineReady = true;

@@ -4,7 +4,7 @@ namespace qv {
 
 // What the engine needs of the control panel. The settings values themselves live in
 // Model::settings, which the panel keeps current, and the pause state in the engine's
-// TrayState; this is the rest: whether the panel is shown, the live view and the controls that
+// EngineTimers; this is the rest: whether the panel is shown, the live view and the controls that
 // the engine start sets.
 class PanelView {
 public:

@@ -31,55 +31,55 @@ EvdevFrames::EvdevFrames() {
     heldButtons_.reserve(std::size(kButtonFlags));
 }
 
-void EvdevFrames::press(EvdevFrame& out, EvdevDevice device, uint16_t code, bool down) {
+void EvdevFrames::Press(EvdevFrame& out, EvdevDevice device, uint16_t code, bool down) {
     auto& held = device == EvdevDevice::Keyboard ? heldKeys_ : heldButtons_;
     std::erase(held, code);
     if (down) {
         held.push_back(code);
     }
-    out.push({device, EV_KEY, code, down ? 1 : 0});
+    out.Push({device, EV_KEY, code, down ? 1 : 0});
 }
 
-EvdevFrame EvdevFrames::translate(const InputRecord& record) {
+EvdevFrame EvdevFrames::Translate(const InputRecord& record) {
     EvdevFrame out;
     if (record.type == InputType::Keyboard) {
         const uint16_t key = record.wVk < keys_.size() ? keys_[record.wVk] : 0;
         if (key == 0) {
             return out;
         }
-        press(out, EvdevDevice::Keyboard, key, (record.dwFlags & kKeyUp) == 0);
-        out.push(Syn(EvdevDevice::Keyboard));
+        Press(out, EvdevDevice::Keyboard, key, (record.dwFlags & kKeyUp) == 0);
+        out.Push(Syn(EvdevDevice::Keyboard));
         return out;
     }
 
     constexpr auto mouse = EvdevDevice::Mouse;
     if ((record.dwFlags & kMouseMove) != 0) {
         if (record.dx != 0) {
-            out.push({mouse, EV_REL, REL_X, record.dx});
+            out.Push({mouse, EV_REL, REL_X, record.dx});
         }
         if (record.dy != 0) {
-            out.push({mouse, EV_REL, REL_Y, record.dy});
+            out.Push({mouse, EV_REL, REL_Y, record.dy});
         }
     }
     for (const auto& button : kButtonFlags) {
         if ((record.dwFlags & button.flag) != 0) {
-            press(out, mouse, button.button, button.down);
+            Press(out, mouse, button.button, button.down);
         }
     }
     if ((record.dwFlags & kMouseWheel) != 0 && record.mouseData != 0) {
         const int32_t notches = record.mouseData / kWheelDelta;
         if (notches != 0) {
-            out.push({mouse, EV_REL, REL_WHEEL, notches});
+            out.Push({mouse, EV_REL, REL_WHEEL, notches});
         }
-        out.push({mouse, EV_REL, REL_WHEEL_HI_RES, record.mouseData});
+        out.Push({mouse, EV_REL, REL_WHEEL_HI_RES, record.mouseData});
     }
-    if (!out.empty()) {
-        out.push(Syn(mouse));
+    if (!out.Empty()) {
+        out.Push(Syn(mouse));
     }
     return out;
 }
 
-std::vector<EvdevEvent> EvdevFrames::releaseAll() {
+std::vector<EvdevEvent> EvdevFrames::ReleaseAll() {
     std::vector<EvdevEvent> out;
     const auto releaseHeld = [&](EvdevDevice device, std::vector<uint16_t>& held) {
         if (held.empty()) {
@@ -96,7 +96,7 @@ std::vector<EvdevEvent> EvdevFrames::releaseAll() {
     return out;
 }
 
-std::vector<uint16_t> EvdevFrames::keyboardKeys() const {
+std::vector<uint16_t> EvdevFrames::KeyboardKeys() const {
     std::vector<uint16_t> out;
     for (uint16_t key : keys_) {
         if (key != 0) {

@@ -33,12 +33,12 @@ class EvdevFrame final {
 public:
     static constexpr std::size_t kCapacity = 11;
 
-    void push(const EvdevEvent& event) { events_[size_++] = event; }
-    bool empty() const { return size_ == 0; }
-    std::size_t size() const { return size_; }
+    void Push(const EvdevEvent& event) { events_[size_++] = event; }
+    bool Empty() const { return size_ == 0; }
+    std::size_t Size() const { return size_; }
     const EvdevEvent* begin() const { return events_.data(); }
     const EvdevEvent* end() const { return events_.data() + size_; }
-    std::span<const EvdevEvent> events() const { return {events_.data(), size_}; }
+    std::span<const EvdevEvent> Events() const { return {events_.data(), size_}; }
 
 private:
     std::array<EvdevEvent, kCapacity> events_{};
@@ -53,14 +53,14 @@ public:
     EvdevFrames();
 
     // Nothing for a key without a Linux key code or a motion of 0, 0.
-    EvdevFrame translate(const InputRecord& record);
+    EvdevFrame Translate(const InputRecord& record);
     // Releases every key and button still down, the last pressed first, and forgets them.
-    std::vector<EvdevEvent> releaseAll();
+    std::vector<EvdevEvent> ReleaseAll();
     // Every key that the keyboard can send, in ascending order.
-    std::vector<uint16_t> keyboardKeys() const;
+    std::vector<uint16_t> KeyboardKeys() const;
 
 private:
-    void press(EvdevFrame& out, EvdevDevice device, uint16_t code, bool down);
+    void Press(EvdevFrame& out, EvdevDevice device, uint16_t code, bool down);
 
     LinuxKeyTable keys_ = FillLinuxKeyCodes();
     // In the order they went down; room for every key and button is made at the start.

@@ -4,13 +4,13 @@
 
 namespace qv {
 
-// Where synthesized input goes: a platform backend, or a recorder in tests.
+// Where synthesized input goes, one record at a time: each platform backend is one.
 class InputSink {
 public:
     virtual ~InputSink() = default;
-    virtual void send(const InputRecord& record) = 0;
+    virtual void Send(const InputRecord& record) = 0;
     // Releases every key and button the sink still holds down; called before the program ends.
-    virtual void close() {}
+    virtual void Close() {}
 };
 
 }  // namespace qv

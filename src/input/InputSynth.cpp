@@ -35,7 +35,7 @@ void InputSynth::SendKeyDown(int32_t code) {
     if (IsDelayCode(code)) {
         return StartDelay(static_cast<uint8_t>(code - kFirstDelayCode));
     }
-    sendKey(code, 0);
+    SendKey(code, 0);
 }
 
 void InputSynth::SendKeyUp(int32_t code) {
@@ -55,10 +55,10 @@ void InputSynth::SendKeyUp(int32_t code) {
     if (IsDelayCode(code)) {
         return;
     }
-    sendKey(code, kKeyUp);
+    SendKey(code, kKeyUp);
 }
 
-void InputSynth::sendKey(int32_t code, uint32_t upFlag) {
+void InputSynth::SendKey(int32_t code, uint32_t upFlag) {
     // Only a hand-edited profile can hold a code outside the virtual-key range; it means nothing.
     if (code < 0 || code > 255) {
         return;
@@ -68,18 +68,18 @@ void InputSynth::sendKey(int32_t code, uint32_t upFlag) {
     record.wVk = static_cast<uint16_t>(code);
     record.wScan = scanCodes_[static_cast<size_t>(code)];
     record.dwFlags = ExtendedKey[static_cast<size_t>(code)] + upFlag;
-    sink_.send(record);
+    sink_.Send(record);
 }
 
-void InputSynth::sendMouse(uint32_t flags, int32_t mouseData) {
+void InputSynth::SendMouse(uint32_t flags, int32_t mouseData) {
     InputRecord record;
     record.type = InputType::Mouse;
     record.dwFlags = flags;
     record.mouseData = mouseData;
-    sink_.send(record);
+    sink_.Send(record);
 }
 
-double InputSynth::motionDivisor() const {
+double InputSynth::MotionDivisor() const {
     const int timerChoice = settings_.chkCCTIMER;
     const auto periodLeft = static_cast<int16_t>(10 - settings_.Freq);
     return (timerChoice * 0.5 * periodLeft + 1) * 40;
@@ -89,31 +89,31 @@ void InputSynth::SendMouseMove(int16_t x, int16_t y) {
     InputRecord record;
     record.type = InputType::Mouse;
     record.dwFlags = kMouseMove;
-    record.dx = RoundToInt16(x / motionDivisor());
-    record.dy = RoundToInt16(y / motionDivisor());
-    sink_.send(record);
+    record.dx = RoundToInt16(x / MotionDivisor());
+    record.dy = RoundToInt16(y / MotionDivisor());
+    sink_.Send(record);
 }
 
 void InputSynth::SendMouseWheel(int16_t delta) {
-    sendMouse(kMouseWheel, delta);
+    SendMouse(kMouseWheel, delta);
 }
 void InputSynth::SendLeftDown() {
-    sendMouse(kMouseLeftDown);
+    SendMouse(kMouseLeftDown);
 }
 void InputSynth::SendLeftUp() {
-    sendMouse(kMouseLeftUp);
+    SendMouse(kMouseLeftUp);
 }
 void InputSynth::SendRightDown() {
-    sendMouse(kMouseRightDown);
+    SendMouse(kMouseRightDown);
 }
 void InputSynth::SendRightUp() {
-    sendMouse(kMouseRightUp);
+    SendMouse(kMouseRightUp);
 }
 void InputSynth::SendMiddleDown() {
-    sendMouse(kMouseMiddleDown);
+    SendMouse(kMouseMiddleDown);
 }
 void InputSynth::SendMiddleUp() {
-    sendMouse(kMouseMiddleUp);
+    SendMouse(kMouseMiddleUp);
 }
 
 void InputSynth::StartDelay(uint8_t index) {

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "model/Model.h"
-#include "model/PrecisionTimer.h"
 #include "input/InputSink.h"
 #include "input/KeyTables.h"
+#include "model/Model.h"
+#include "model/PrecisionTimer.h"
 
 namespace qv {
 
@@ -28,9 +28,9 @@ public:
     void StartDelay(uint8_t index);
 
 private:
-    void sendKey(int32_t code, uint32_t upFlag);
-    void sendMouse(uint32_t flags, int32_t mouseData = 0);
-    double motionDivisor() const;
+    void SendKey(int32_t code, uint32_t upFlag);
+    void SendMouse(uint32_t flags, int32_t mouseData = 0);
+    double MotionDivisor() const;
 
     InputSink& sink_;
     const PanelSettings& settings_;

@@ -19,7 +19,7 @@ std::unique_ptr<InputSink> OpenInputSink(const std::string& uinputPath, const ch
 // Sends nothing: what the program runs with when no backend can be used.
 class NullInputSink final : public InputSink {
 public:
-    void send(const InputRecord&) override {}
+    void Send(const InputRecord&) override {}
 };
 
 }  // namespace qv

@@ -30,10 +30,10 @@ std::string Describe(const std::string& path, int error) {
 }  // namespace
 
 UinputSink::Device::~Device() {
-    destroy();
+    Destroy();
 }
 
-int UinputSink::Device::create(const std::string& path, const Identity& identity,
+int UinputSink::Device::Create(const std::string& path, const Identity& identity,
                                const Codes& codes) {
     std::unique_ptr<libevdev, EvdevFree> dev(libevdev_new());
     if (!dev) {
@@ -56,18 +56,18 @@ int UinputSink::Device::create(const std::string& path, const Identity& identity
     const int rc = libevdev_uinput_create_from_device(dev.get(), fd_, &uinput_);
     if (rc != 0) {
         uinput_ = nullptr;
-        destroy();
+        Destroy();
         return rc;
     }
     return 0;
 }
 
-bool UinputSink::Device::write(std::span<const input_event> events) {
+bool UinputSink::Device::Write(std::span<const input_event> events) {
     const auto bytes = static_cast<ssize_t>(events.size_bytes());
     return uinput_ != nullptr && ::write(fd_, events.data(), events.size_bytes()) == bytes;
 }
 
-void UinputSink::Device::destroy() {
+void UinputSink::Device::Destroy() {
     if (uinput_ != nullptr) {
         libevdev_uinput_destroy(uinput_);
         uinput_ = nullptr;
@@ -83,17 +83,17 @@ std::unique_ptr<UinputSink> UinputSink::Create(const std::string& path, Clock& c
     std::unique_ptr<UinputSink> sink(new UinputSink(clock));
 
     Codes keyboard;
-    for (uint16_t key : sink->frames_.keyboardKeys()) {
+    for (uint16_t key : sink->frames_.KeyboardKeys()) {
         keyboard.emplace_back(EV_KEY, key);
     }
     const Codes mouse = {
         {EV_REL, REL_X},    {EV_REL, REL_Y},     {EV_REL, REL_WHEEL}, {EV_REL, REL_WHEEL_HI_RES},
         {EV_KEY, BTN_LEFT}, {EV_KEY, BTN_RIGHT}, {EV_KEY, BTN_MIDDLE}};
 
-    int rc = sink->keyboard_.create(
+    int rc = sink->keyboard_.Create(
         path, {"Quorvane keyboard", kVirtualKeyboardProduct, kVirtualKeyboardPhys}, keyboard);
     if (rc == 0) {
-        rc = sink->mouse_.create(path, {"Quorvane mouse", kVirtualMouseProduct, kVirtualMousePhys},
+        rc = sink->mouse_.Create(path, {"Quorvane mouse", kVirtualMouseProduct, kVirtualMousePhys},
                                  mouse);
     }
     if (rc != 0) {
@@ -104,31 +104,31 @@ std::unique_ptr<UinputSink> UinputSink::Create(const std::string& path, Clock& c
 }
 
 UinputSink::~UinputSink() {
-    close();
+    Close();
 }
 
-void UinputSink::send(const InputRecord& record) {
+void UinputSink::Send(const InputRecord& record) {
     if (!closed_) {
-        play(frames_.translate(record).events());
+        Play(frames_.Translate(record).Events());
     }
 }
 
 // The time stamps are left to the kernel, which sets its own.
-void UinputSink::play(std::span<const EvdevEvent> events) {
+void UinputSink::Play(std::span<const EvdevEvent> events) {
     BatchFrames(events, [this](EvdevDevice device, std::span<const input_event> batch) {
-        (device == EvdevDevice::Keyboard ? keyboard_ : mouse_).write(batch);
+        (device == EvdevDevice::Keyboard ? keyboard_ : mouse_).Write(batch);
     });
 }
 
-void UinputSink::close() {
+void UinputSink::Close() {
     if (closed_) {
         return;
     }
     closed_ = true;
-    play(frames_.releaseAll());
-    clock_.sleep(kReadersGrace);
-    keyboard_.destroy();
-    mouse_.destroy();
+    Play(frames_.ReleaseAll());
+    clock_.Sleep(kReadersGrace);
+    keyboard_.Destroy();
+    mouse_.Destroy();
 }
 
 }  // namespace qv

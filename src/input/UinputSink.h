@@ -37,10 +37,10 @@ public:
     UinputSink(const UinputSink&) = delete;
     UinputSink& operator=(const UinputSink&) = delete;
 
-    void send(const InputRecord& record) override;
+    void Send(const InputRecord& record) override;
     // Releases what is still down, gives the readers a moment to take the releases, then
     // removes both devices: a device removed at once takes its unread events with it.
-    void close() override;
+    void Close() override;
 
 private:
     // One virtual device and the file it was created through.
@@ -57,12 +57,12 @@ private:
             const char* phys;
         };
         // 0 on success, else a negative errno.
-        int create(const std::string& path, const Identity& identity,
+        int Create(const std::string& path, const Identity& identity,
                    const std::vector<std::pair<unsigned, unsigned>>& codes);
         // Hands the kernel a whole frame in one write; false when it was refused, and then it
         // is lost.
-        bool write(std::span<const input_event> events);
-        void destroy();
+        bool Write(std::span<const input_event> events);
+        void Destroy();
 
     private:
         int fd_ = -1;
@@ -70,7 +70,7 @@ private:
     };
 
     explicit UinputSink(Clock& clock) : clock_(clock) {}
-    void play(std::span<const EvdevEvent> events);
+    void Play(std::span<const EvdevEvent> events);
 
     Clock& clock_;
     EvdevFrames frames_;

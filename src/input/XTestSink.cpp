@@ -52,25 +52,25 @@ XTestSink::XTestSink(_XDisplay* display) : display_(display) {
 }
 
 XTestSink::~XTestSink() {
-    close();
+    Close();
 }
 
-void XTestSink::send(const InputRecord& record) {
+void XTestSink::Send(const InputRecord& record) {
     if (display_ != nullptr) {
-        play(frames_.translate(record).events());
+        Play(frames_.Translate(record).Events());
     }
 }
 
-void XTestSink::close() {
+void XTestSink::Close() {
     if (display_ == nullptr) {
         return;
     }
-    play(frames_.releaseAll());
+    Play(frames_.ReleaseAll());
     XCloseDisplay(display_);
     display_ = nullptr;
 }
 
-void XTestSink::key(uint16_t linuxCode, bool down) {
+void XTestSink::Key(uint16_t linuxCode, bool down) {
     if (const unsigned button = XButton(linuxCode); button != 0) {
         XTestFakeButtonEvent(display_, button, down ? True : False, CurrentTime);
         return;
@@ -83,12 +83,12 @@ void XTestSink::key(uint16_t linuxCode, bool down) {
     }
 }
 
-void XTestSink::play(std::span<const EvdevEvent> events) {
+void XTestSink::Play(std::span<const EvdevEvent> events) {
     int dx = 0;
     int dy = 0;
     for (const auto& event : events) {
         if (event.type == EV_KEY) {
-            key(event.code, event.value != 0);
+            Key(event.code, event.value != 0);
         } else if (event.type == EV_REL && event.code == REL_X) {
             dx = event.value;
         } else if (event.type == EV_REL && event.code == REL_Y) {

@@ -24,14 +24,14 @@ public:
     XTestSink(const XTestSink&) = delete;
     XTestSink& operator=(const XTestSink&) = delete;
 
-    void send(const InputRecord& record) override;
+    void Send(const InputRecord& record) override;
     // Releases what is still down and leaves the display.
-    void close() override;
+    void Close() override;
 
 private:
     explicit XTestSink(_XDisplay* display);
-    void play(std::span<const EvdevEvent> events);
-    void key(uint16_t linuxCode, bool down);
+    void Play(std::span<const EvdevEvent> events);
+    void Key(uint16_t linuxCode, bool down);
 
     _XDisplay* display_ = nullptr;
     EvdevFrames frames_;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "keys/KeyButtons.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

@@ -1,9 +1,9 @@
 #include <QLabel>
 
-#include "keys/Keys.h"
+#include "keys/AssignmentDialog.h"
 #include "keys/LabelMetrics.h"
-#include "panel/Buttons.h"
-#include "panel/PanelLook.h"
+#include "ui/Buttons.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 
@@ -30,7 +30,7 @@ void LookLikePlus(QLabel* label) {
 
 }  // namespace
 
-void MakeStepLabels(KeysControls& c) {
+void MakeStepLabels(AssignmentControls& c) {
     for (int i = 0; i < kStepLabels; ++i) {
         auto* label = new QLabel(c.Frame1);
         label->setObjectName(QStringLiteral("lblOutput%1").arg(i));
@@ -45,13 +45,13 @@ void MakeStepLabels(KeysControls& c) {
     }
 }
 
-void Keys::Form_Load() {
+void AssignmentDialog::Form_Load() {
     MakeStepLabels(c_);
     metrics_ = std::make_unique<LabelMetrics>(font(), ArialFont(kLabelPoints));
     placed_.reserve(kStepLabels);
 }
 
-void Keys::ShowKeyLabels() {
+void AssignmentDialog::ShowKeyLabels() {
     LayOutSteps(editor_, *metrics_, placed_);
     const int height = metrics_->LabelHeightPixels();
     const QString plus = QStringLiteral("+");

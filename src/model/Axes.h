@@ -56,7 +56,7 @@ private:
     AxisScale turn_;
 };
 
-// The raw values, without calibration; exposed for the calibration dialog's preview and tests.
+// Each axis's raw value from its packed report field, before calibration: what its sample holds.
 int16_t RawX(uint8_t lo, uint8_t hi);
 int16_t RawY(uint8_t lo, uint8_t hi);
 int16_t RawTurn(uint8_t lo, uint8_t hi);

@@ -4,11 +4,11 @@
 
 namespace qv {
 
-Clock::Duration SystemClock::now() const {
+Clock::Duration SystemClock::Now() const {
     return std::chrono::steady_clock::now().time_since_epoch();
 }
 
-void SystemClock::sleep(std::chrono::milliseconds ms) {
+void SystemClock::Sleep(std::chrono::milliseconds ms) {
     std::this_thread::sleep_for(ms);
 }
 

@@ -4,21 +4,21 @@
 
 namespace qv {
 
-// Every reading of time and every pause goes through one clock, so tests can play lamp shows,
-// delays and timers without waiting and still check each pause.
+// Every reading of time and every pause goes through one clock, never the system's own calls:
+// the lamp shows, the delays and the timers all keep the time of the clock they are given.
 class Clock {
 public:
     using Duration = std::chrono::nanoseconds;
 
     virtual ~Clock() = default;
-    virtual Duration now() const = 0;
-    virtual void sleep(std::chrono::milliseconds ms) = 0;
+    virtual Duration Now() const = 0;
+    virtual void Sleep(std::chrono::milliseconds ms) = 0;
 };
 
 class SystemClock final : public Clock {
 public:
-    Duration now() const override;
-    void sleep(std::chrono::milliseconds ms) override;
+    Duration Now() const override;
+    void Sleep(std::chrono::milliseconds ms) override;
 };
 
 }  // namespace qv

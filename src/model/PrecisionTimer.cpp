@@ -9,13 +9,13 @@ PrecisionTimer::PrecisionTimer(Clock& clock, TimerDriver* driver)
 
 PrecisionTimer::~PrecisionTimer() {
     if (driver_ != nullptr) {
-        driver_->stop();
+        driver_->Stop();
     }
 }
 
 bool PrecisionTimer::Enabled() const {
     if (firingMode_ == OneShot) {
-        return enabled_ && clock_.now() < deadline_;
+        return enabled_ && clock_.Now() < deadline_;
     }
     return enabled_;
 }
@@ -24,7 +24,7 @@ void PrecisionTimer::SetEnabled(bool enabled) {
     if (!enabled) {
         enabled_ = false;
         if (driver_ != nullptr) {
-            driver_->stop();
+            driver_->Stop();
         }
         return;
     }
@@ -34,8 +34,8 @@ void PrecisionTimer::SetEnabled(bool enabled) {
         return;
     }
     enabled_ = true;
-    deadline_ = clock_.now() + intervalDuration();
-    startDriver();
+    deadline_ = clock_.Now() + IntervalDuration();
+    StartDriver();
 }
 
 void PrecisionTimer::SetInterval(int32_t ms) {
@@ -47,27 +47,27 @@ void PrecisionTimer::SetInterval(int32_t ms) {
     // delays of different lengths arms it with each in turn on every tick, and re-arming from
     // now would never let it end.
     if (Enabled() && firingMode_ == Periodic) {
-        startDriver();
+        StartDriver();
     }
 }
 
-void PrecisionTimer::fire() {
+void PrecisionTimer::Fire() {
     if (firingMode_ == OneShot) {
         enabled_ = false;
-        driver_->stop();
+        driver_->Stop();
     }
     if (Timer) {
         Timer(interval_);
     }
 }
 
-void PrecisionTimer::startDriver() {
+void PrecisionTimer::StartDriver() {
     if (driver_ != nullptr) {
-        driver_->start(intervalDuration(), [this] { fire(); });
+        driver_->Start(IntervalDuration(), [this] { Fire(); });
     }
 }
 
-Clock::Duration PrecisionTimer::intervalDuration() const {
+Clock::Duration PrecisionTimer::IntervalDuration() const {
     return std::chrono::milliseconds(interval_);
 }
 

@@ -11,9 +11,9 @@ namespace qv {
 class TimerDriver {
 public:
     virtual ~TimerDriver() = default;
-    // Calls `fire` once per `period` until stop(); a new start replaces the old period.
-    virtual void start(Clock::Duration period, std::function<void()> fire) = 0;
-    virtual void stop() = 0;
+    // Calls `fire` once per `period` until Stop(); a new start replaces the old period.
+    virtual void Start(Clock::Duration period, std::function<void()> fire) = 0;
+    virtual void Stop() = 0;
 };
 
 // The engine's timer object: a periodic timer that raises `Timer`, or a one-shot whose running
@@ -43,9 +43,9 @@ public:
     std::function<void(int32_t)> Timer;
 
 private:
-    void fire();
-    void startDriver();
-    Clock::Duration intervalDuration() const;
+    void Fire();
+    void StartDriver();
+    Clock::Duration IntervalDuration() const;
 
     Clock& clock_;
     TimerDriver* driver_;

@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 
-#include "panel/PanelColour.h"
-#include "panel/PanelPictures.h"
-#include "panel/PictureBox.h"
+#include "ui/PanelColour.h"
+#include "ui/PanelPictures.h"
+#include "ui/PictureBox.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

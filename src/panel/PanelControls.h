@@ -5,11 +5,11 @@
 #include <array>
 
 #include "model/Model.h"
-#include "panel/CheckButton.h"
 #include "panel/LiveView.h"
 #include "panel/PageBox.h"
-#include "panel/PictureBox.h"
-#include "panel/ScrollBar.h"
+#include "ui/CheckButton.h"
+#include "ui/PictureBox.h"
+#include "ui/ScrollBar.h"
 
 namespace qv {
 

@@ -1,9 +1,9 @@
 #include <QFrame>
 #include <algorithm>
 
-#include "panel/Buttons.h"
 #include "panel/PanelControls.h"
-#include "panel/PanelLook.h"
+#include "ui/Buttons.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 #include "panel/PanelMenus.h"
 
-#include "engine/TrayState.h"
+#include "panel/TrayMenuState.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 
 namespace qv {
 
-int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
+int RunPanel(ControlPanel& panel, TerminationSignals& terminations) {
     // The panel hides in the tray, so the program ends only when the panel unloads.
     QApplication::setQuitOnLastWindowClosed(false);
     // Watched from the start, so that a signal also ends the start-up message.
@@ -22,7 +22,7 @@ int RunPanel(Dialog1& panel, TerminationSignals& terminations) {
     return QApplication::exec();
 }
 
-void EndOnTimerFailure(Dialog1& panel, TimerFdDriver& driver) {
+void EndOnTimerFailure(ControlPanel& panel, TimerFdDriver& driver) {
     driver.OnFailure([&panel](const std::string& why) {
         // Queued: the start that failed runs inside a handler that must finish first.
         QMetaObject::invokeMethod(

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <cmath>
 
-#include "panel/PanelColour.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelColour.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 

@@ -23,7 +23,6 @@ public:
     // comes back.
     virtual void Watch(bool on) = 0;
 
-    // Called on a double click on the icon.
     std::function<void()> DoubleClicked;
     std::function<void()> AreaChanged;
 };

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "profiles/Filename.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileNameDialog.h"
 #include "profiles/ProfileReader.h"
 #include "profiles/ProfileWriter.h"
 #include "ui/MessageBox.h"
@@ -47,7 +47,7 @@ QString ProfileFolder() {
            QStringLiteral("/Strategic Commander");
 }
 
-ProfileCommands::ProfileCommands(Model& model, SettingsRules& rules, Filename& dialog,
+ProfileCommands::ProfileCommands(Model& model, SettingsRules& rules, ProfileNameDialog& dialog,
                                  QWidget* parent, QString folder)
     : model_(model), rules_(rules), dialog_(dialog), parent_(parent), folder_(std::move(folder)) {}
 
@@ -79,7 +79,7 @@ void ProfileCommands::menLoad_Click() {
     }
     const ProfileReadResult read = ReadProfileFile(LocalPath(path));
     if (!read.profile) {
-        MessageBox::show(parent_, QStringLiteral("Load Profile"),
+        MessageBox::Show(parent_, QStringLiteral("Load Profile"),
                          QStringLiteral("The profile \"%1\" can't be loaded:\r%2")
                              .arg(path, FromLocal(read.error.Message())));
         return;
@@ -97,7 +97,7 @@ void ProfileCommands::menSave_Click() {
     const QString name = QString::fromStdString(SaveFileName(answer));
     const QString title = QStringLiteral("Save Profile");
     if (HasWildcard(name.toStdString())) {
-        MessageBox::show(parent_, title,
+        MessageBox::Show(parent_, title,
                          QStringLiteral("The name \"%1\" can't be used for a profile:\r"
                                         "it holds a wildcard (* or ?).")
                              .arg(name));
@@ -107,14 +107,14 @@ void ProfileCommands::menSave_Click() {
     // never be followed by a refusal that leaves the user wondering what was kept.
     const ProfileWriteResult written = WriteProfile(model_, rules_.Values());
     if (written.error) {
-        MessageBox::show(parent_, title,
+        MessageBox::Show(parent_, title,
                          QStringLiteral("The profile can't be saved, as it can't hold this "
                                         "assignment:\r%1")
                              .arg(QString::fromStdString(written.error->Message())));
         return;
     }
     const auto mayReplace = [this] {
-        return MessageBox::show(
+        return MessageBox::Show(
                    parent_, QStringLiteral("File Overwrite"),
                    QStringLiteral("Are you sure you want to overwrite the existing file?"),
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
@@ -122,7 +122,7 @@ void ProfileCommands::menSave_Click() {
     const std::optional<std::string> failure = SaveProfileFile(
         LocalPath(folder), QFile::encodeName(name).toStdString(), written.bytes, {}, mayReplace);
     if (failure) {
-        MessageBox::show(parent_, title,
+        MessageBox::Show(parent_, title,
                          QStringLiteral("The profile \"%1\" can't be saved:\r%2")
                              .arg(folder + QStringLiteral("/") + name, FromLocal(*failure)));
     }

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace qv {
 
-class Filename;
+class ProfileNameDialog;
 
 // "Strategic Commander" in the user's documents folder.
 QString ProfileFolder();
@@ -20,7 +20,7 @@ QString ProfileFolder();
 // in a message box, and a profile that can't be read changes nothing.
 class ProfileCommands final {
 public:
-    ProfileCommands(Model& model, SettingsRules& rules, Filename& dialog, QWidget* parent,
+    ProfileCommands(Model& model, SettingsRules& rules, ProfileNameDialog& dialog, QWidget* parent,
                     QString folder = ProfileFolder());
 
     void menLoad_Click();
@@ -35,7 +35,7 @@ public:
 private:
     Model& model_;
     SettingsRules& rules_;
-    Filename& dialog_;
+    ProfileNameDialog& dialog_;
     QWidget* parent_ = nullptr;
     QString folder_;
 };

@@ -11,7 +11,8 @@
 
 namespace qv {
 
-// Writes up to `size` bytes to `fd`, as ::write does; tests inject one that fails.
+// Writes up to `size` bytes to `fd`, as ::write does; a save takes ::write itself unless given
+// another, and treats a short or failed write alike from either.
 using WriteFunction = std::function<ssize_t(int fd, const void* data, size_t size)>;
 
 // Asked whether a complete new profile may replace the existing one of the same name.

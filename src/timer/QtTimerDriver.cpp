@@ -15,12 +15,12 @@ QtTimerDriver::QtTimerDriver() {
     });
 }
 
-void QtTimerDriver::start(Clock::Duration period, std::function<void()> fire) {
+void QtTimerDriver::Start(Clock::Duration period, std::function<void()> fire) {
     fire_ = std::move(fire);
     timer_.start(std::chrono::duration_cast<std::chrono::milliseconds>(period));
 }
 
-void QtTimerDriver::stop() {
+void QtTimerDriver::Stop() {
     timer_.stop();
 }
 

@@ -13,8 +13,8 @@ class QtTimerDriver final : public TimerDriver {
 public:
     QtTimerDriver();
 
-    void start(Clock::Duration period, std::function<void()> fire) override;
-    void stop() override;
+    void Start(Clock::Duration period, std::function<void()> fire) override;
+    void Stop() override;
 
 private:
     QTimer timer_;

@@ -31,7 +31,7 @@ TimerFdDriver::TimerFdDriver() : fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOC
     }
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     notifier_->setEnabled(false);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { expired(); });
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Expired(); });
 }
 
 TimerFdDriver::~TimerFdDriver() {
@@ -41,13 +41,13 @@ TimerFdDriver::~TimerFdDriver() {
     }
 }
 
-void TimerFdDriver::start(Clock::Duration period, std::function<void()> fire) {
+void TimerFdDriver::Start(Clock::Duration period, std::function<void()> fire) {
     fire_ = std::move(fire);
     const timespec interval = ToTimespec(period);
     const itimerspec spec{interval, interval};
     if (fd_ < 0 || timerfd_settime(fd_, 0, &spec, nullptr) != 0) {
         const std::string reason = fd_ < 0 ? failure_ : Reason("timerfd_settime");
-        stop();
+        Stop();
         if (onFailure_) {
             onFailure_(reason);
         }
@@ -57,7 +57,7 @@ void TimerFdDriver::start(Clock::Duration period, std::function<void()> fire) {
 }
 
 // Without its notifier the timer sends nothing, whatever the disarm answers.
-void TimerFdDriver::stop() {
+void TimerFdDriver::Stop() {
     if (fd_ < 0) {
         return;
     }
@@ -66,7 +66,7 @@ void TimerFdDriver::stop() {
     notifier_->setEnabled(false);
 }
 
-void TimerFdDriver::expired() {
+void TimerFdDriver::Expired() {
     uint64_t expirations = 0;
     if (read(fd_, &expirations, sizeof expirations) != sizeof expirations || expirations == 0) {
         return;

@@ -28,11 +28,11 @@ public:
         onFailure_ = std::move(handler);
     }
 
-    void start(Clock::Duration period, std::function<void()> fire) override;
-    void stop() override;
+    void Start(Clock::Duration period, std::function<void()> fire) override;
+    void Stop() override;
 
 private:
-    void expired();
+    void Expired();
 
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;

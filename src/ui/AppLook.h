@@ -16,7 +16,7 @@ inline const QColor kIdleFace(218, 221, 222);
 QFont ArialFont(double points, bool bold = false);
 
 // The look every window shares, set once before the first window: the style, Arial 8 pt for all
-// text, and flat button faces in kIdleFace. The program and the widget tests both start with it.
+// text, and flat button faces in kIdleFace.
 void UseAppLook();
 
 // How a push button stands: raised, pressed in (held down or checked), or pressed in and

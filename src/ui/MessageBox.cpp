@@ -38,7 +38,7 @@ QList<QMessageBox::StandardButton> MessageBox::s_answers;
 QList<MessageBox::Shown> MessageBox::s_answered;
 std::function<void(const MessageBox::Shown&)> MessageBox::s_unexpected;
 
-QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& title,
+QMessageBox::StandardButton MessageBox::Show(QWidget* parent, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton) {
@@ -63,21 +63,21 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& tit
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessageBox::answerAll(std::function<void(const Shown&)> unexpected) {
+void MessageBox::AnswerAll(std::function<void(const Shown&)> unexpected) {
     s_answering = true;
     s_unexpected = std::move(unexpected);
 }
 
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) {
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
     s_answering = true;
     s_answers.append(answer);
 }
 
-const QList<MessageBox::Shown>& MessageBox::answered() {
+const QList<MessageBox::Shown>& MessageBox::Answered() {
     return s_answered;
 }
 
-void MessageBox::clearAnswered() {
+void MessageBox::ClearAnswered() {
     s_answered.clear();
     s_answers.clear();
 }

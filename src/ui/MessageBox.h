@@ -7,8 +7,9 @@
 
 namespace qv {
 
-// The program's modal message boxes. The program shows real ones; tests answer them through
-// the hooks and read what they said.
+// The program's modal message boxes. Each is shown and waits for the user, unless answering has
+// been switched on: then none is shown, each takes a queued answer, and each is remembered with
+// what it said.
 class MessageBox final {
 public:
     struct Shown {
@@ -18,21 +19,21 @@ public:
     };
 
     // Shows a modal box without an icon; answers the button the user pressed.
-    static QMessageBox::StandardButton show(
+    static QMessageBox::StandardButton Show(
         QWidget* parent, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
-    // Test hook: from now on no box is shown. Each takes the next answer queued; a box with
-    // none queued is answered NoButton and handed to `unexpected`, so that a test fails at once
-    // instead of waiting for a click that never comes.
-    static void answerAll(std::function<void(const Shown&)> unexpected);
-    // Test hook: queues the answer of one more box, and answers boxes from now on.
-    static void setNextAnswer(QMessageBox::StandardButton answer);
-    // Test hook: every box answered through the hooks so far, oldest first.
-    static const QList<Shown>& answered();
-    // Test hook: forgets the boxes answered and the answers not used.
-    static void clearAnswered();
+    // Switches answering on: from now on no box is shown. Each takes the next answer queued; a
+    // box with none queued is answered NoButton at once and handed to `unexpected`, rather than
+    // waiting for a click that never comes.
+    static void AnswerAll(std::function<void(const Shown&)> unexpected);
+    // Queues the answer of one more box, and switches answering on.
+    static void SetNextAnswer(QMessageBox::StandardButton answer);
+    // Every box answered without being shown so far, oldest first.
+    static const QList<Shown>& Answered();
+    // Forgets the boxes answered and the answers not used.
+    static void ClearAnswered();
 
 private:
     static bool s_answering;

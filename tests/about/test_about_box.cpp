@@ -26,20 +26,20 @@ struct Seen {
 
 // Opens the box from the menu entry; `whileOpen` looks at it and closes it. Answers what the
 // open box showed, once the menu entry has returned.
-Seen OpenAbout(AboutWindows& windows, const std::function<void(frmAbout&)>& whileOpen) {
+Seen OpenAbout(AboutWindows& windows, const std::function<void(AboutBox&)>& whileOpen) {
     Seen seen;
     QTimer::singleShot(0, [&] {
-        frmAbout* box = windows.About();
+        AboutBox* box = windows.About();
         if (box == nullptr) {
             ADD_FAILURE() << "no About box while the menu entry runs";
             return;
         }
         seen = {box->windowTitle(),
-                box->lblTitle()->text(),
-                box->lblVersion()->text(),
+                box->Title()->text(),
+                box->Version()->text(),
                 box->isModal() && box->isVisible(),
                 box->parentWidget() != nullptr,
-                box->picIcon()->pixmap().size()};
+                box->Picture()->pixmap().size()};
         // A box that failed to close must not hold the test forever.
         QTimer::singleShot(5000, box, [box] { box->done(0); });
         whileOpen(*box);
@@ -48,11 +48,11 @@ Seen OpenAbout(AboutWindows& windows, const std::function<void(frmAbout&)>& whil
     return seen;
 }
 
-void PressEnter(frmAbout& box) {
+void PressEnter(AboutBox& box) {
     QTest::keyClick(&box, Qt::Key_Return);
 }
 
-class AboutBox : public ::testing::Test {
+class AboutBoxTest : public ::testing::Test {
 protected:
     void TearDown() override { IdentifyApplication(); }
 
@@ -61,7 +61,7 @@ protected:
     AboutWindows windows{panel, browsers.Source()};
 };
 
-TEST_F(AboutBox, ShowsTheProgramsNameAndTheBuildsVersion) {
+TEST_F(AboutBoxTest, ShowsTheProgramsNameAndTheBuildsVersion) {
     IdentifyApplication();
     EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral(QV_PROJECT_VERSION));
     const Seen seen = OpenAbout(windows, PressEnter);
@@ -75,7 +75,7 @@ TEST_F(AboutBox, ShowsTheProgramsNameAndTheBuildsVersion) {
 
 // Each opening loads the box anew, so it follows the application whatever it was called
 // before; the version line keeps three numbers.
-TEST_F(AboutBox, EveryOpeningTakesTheApplicationsCurrentNameAndVersion) {
+TEST_F(AboutBoxTest, EveryOpeningTakesTheApplicationsCurrentNameAndVersion) {
     QCoreApplication::setApplicationName(QStringLiteral("Ersatz"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.14.7.9"));
     const Seen first = OpenAbout(windows, PressEnter);
@@ -91,16 +91,16 @@ TEST_F(AboutBox, EveryOpeningTakesTheApplicationsCurrentNameAndVersion) {
     EXPECT_EQ(second.version, QStringLiteral("Version 3.0.0"));
 }
 
-TEST_F(AboutBox, EnterEscapeOkAndTheCloseBoxEachCloseAndDeleteIt) {
-    const std::function<void(frmAbout&)> closes[] = {
+TEST_F(AboutBoxTest, EnterEscapeOkAndTheCloseBoxEachCloseAndDeleteIt) {
+    const std::function<void(AboutBox&)> closes[] = {
         PressEnter,
-        [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); },
-        [](frmAbout& box) { box.cmdOK()->click(); },
-        [](frmAbout& box) { box.close(); },
+        [](AboutBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        [](AboutBox& box) { box.OKButton()->click(); },
+        [](AboutBox& box) { box.close(); },
     };
     for (const auto& close : closes) {
-        QPointer<frmAbout> opened;
-        OpenAbout(windows, [&](frmAbout& box) {
+        QPointer<AboutBox> opened;
+        OpenAbout(windows, [&](AboutBox& box) {
             opened = &box;
             close(box);
         });
@@ -109,13 +109,13 @@ TEST_F(AboutBox, EnterEscapeOkAndTheCloseBoxEachCloseAndDeleteIt) {
     }
 }
 
-TEST_F(AboutBox, TheShutDownClosesAnOpenBoxAndLoadsNoneWhenNoneIsOpen) {
-    windows.UnloadAbout();
+TEST_F(AboutBoxTest, TheShutDownClosesAnOpenBoxAndLoadsNoneWhenNoneIsOpen) {
+    windows.UnloadAboutBox();
     EXPECT_EQ(windows.About(), nullptr);
-    QPointer<frmAbout> opened;
-    OpenAbout(windows, [&](frmAbout& box) {
+    QPointer<AboutBox> opened;
+    OpenAbout(windows, [&](AboutBox& box) {
         opened = &box;
-        windows.UnloadAbout();
+        windows.UnloadAboutBox();
     });
     EXPECT_TRUE(opened.isNull());
 }

@@ -8,7 +8,7 @@
 #include <QUrl>
 
 #include "QtTestApp.h"
-#include "about/frmDonate.h"
+#include "about/WebPageWindow.h"
 
 namespace qv {
 namespace {
@@ -27,7 +27,7 @@ TEST(WebPage, TheEngineDrawsALocalPageIntoTheWindow) {
                    .toUtf8());
     page.close();
 
-    frmDonate window(LoadWebBrowser);
+    WebPageWindow window(LoadWebBrowser);
     window.Navigate(QUrl::fromLocalFile(page.fileName()).toString());
     window.show();
 

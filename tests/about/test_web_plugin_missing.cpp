@@ -25,8 +25,8 @@ TEST(WebPluginMissing, ThePageWindowSaysSoAndNothingOfTheEngineIsSetUp) {
     windows.mnuUpdate_Click();
     const std::string errors = testing::internal::GetCapturedStderr();
 
-    ASSERT_NE(windows.Donate(), nullptr);
-    const QString message = windows.Donate()->Message();
+    ASSERT_NE(windows.WebPage(), nullptr);
+    const QString message = windows.WebPage()->Message();
     EXPECT_TRUE(message.startsWith(QStringLiteral("This window cannot show web pages.")));
     EXPECT_TRUE(message.contains(QString::fromStdString(UpdateAddress())));
     EXPECT_EQ(qt_gl_global_share_context(), nullptr) << "no OpenGL driver loaded for nothing";

@@ -17,16 +17,16 @@ using Report = std::array<uint8_t, 8>;
 
 TEST(FindTheHid, KeepsTheFirstControllerAndClosesWhatItTriedBefore) {
     test::ScriptedHid hid;
-    hid.add("/dev/keyboard", HidIds{0x046D, 0xC31C}).refusesOpen = true;
-    hid.add("/dev/other-product", HidIds{kControllerVendor, 0x0034});
-    hid.add("/dev/other-vendor", HidIds{0x045D, kControllerProduct});
-    hid.add("/dev/no-ids", std::nullopt);
-    hid.addController("/dev/first");
-    hid.addController("/dev/second");
+    hid.Add("/dev/keyboard", HidIds{0x046D, 0xC31C}).refusesOpen = true;
+    hid.Add("/dev/other-product", HidIds{kControllerVendor, 0x0034});
+    hid.Add("/dev/other-vendor", HidIds{0x045D, kControllerProduct});
+    hid.Add("/dev/no-ids", std::nullopt);
+    hid.AddController("/dev/first");
+    hid.AddController("/dev/second");
 
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
-    EXPECT_EQ(hid.stillOpen(), 1);
+    EXPECT_EQ(hid.StillOpen(), 1);
     EXPECT_THAT(hid.openAttempts, ElementsAre("/dev/keyboard", "/dev/other-product",
                                               "/dev/other-vendor", "/dev/no-ids", "/dev/first"));
     EXPECT_EQ(hid.opened, 4);
@@ -38,19 +38,19 @@ TEST(FindTheHid, KeepsTheFirstControllerAndClosesWhatItTriedBefore) {
     EXPECT_EQ(hid.featureReports[0].bytes, (Bytes{2, 0x10, 0x10}));
 
     link.CloseDevice();
-    EXPECT_EQ(hid.stillOpen(), 0);
+    EXPECT_EQ(hid.StillOpen(), 0);
     EXPECT_EQ(hid.closed, 4);
 }
 
 TEST(FindTheHid, WithoutAControllerLeavesNothingOpen) {
     test::ScriptedHid hid;
-    hid.add("/dev/refuses", test::kControllerIds).refusesOpen = true;
-    hid.add("/dev/mouse", HidIds{0x046D, 0xC077});
-    hid.add("/dev/no-ids", std::nullopt);
+    hid.Add("/dev/refuses", test::kControllerIds).refusesOpen = true;
+    hid.Add("/dev/mouse", HidIds{0x046D, 0xC077});
+    hid.Add("/dev/no-ids", std::nullopt);
 
     DeviceLink link(hid);
     EXPECT_FALSE(link.FindTheHid());
-    EXPECT_EQ(hid.stillOpen(), 0);
+    EXPECT_EQ(hid.StillOpen(), 0);
     EXPECT_EQ(hid.openAttempts.size(), 3u);
     EXPECT_EQ(hid.opened, 2);
     EXPECT_EQ(hid.closed, 2);
@@ -69,26 +69,26 @@ TEST(FindTheHid, WithoutAControllerLeavesNothingOpen) {
 
 TEST(FindTheHid, TellsAControllerTheUserMayNotOpenFromNone) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& keyboard = hid.add("/dev/hidraw0", HidIds{0x046D, 0xC31C});
+    test::ScriptedInterface& keyboard = hid.Add("/dev/hidraw0", HidIds{0x046D, 0xC31C});
     keyboard.refusesOpen = keyboard.denied = true;
-    hid.addController("/dev/hidraw1").refusesOpen = true;
+    hid.AddController("/dev/hidraw1").refusesOpen = true;
     DeviceLink link(hid);
     EXPECT_FALSE(link.FindTheHid());
     EXPECT_EQ(link.DeniedPath(), "") << "neither is a controller the user may not open";
 
-    test::ScriptedInterface& controller = hid.addController("/dev/hidraw2");
+    test::ScriptedInterface& controller = hid.AddController("/dev/hidraw2");
     controller.refusesOpen = controller.denied = true;
     EXPECT_FALSE(link.FindTheHid());
     EXPECT_EQ(link.DeniedPath(), "/dev/hidraw2");
     EXPECT_EQ(hid.opened, 0);
 
-    hid.addController("/dev/hidraw3");
+    hid.AddController("/dev/hidraw3");
     EXPECT_TRUE(link.FindTheHid()) << "a second controller that opens is used";
 }
 
 TEST(ReadDeviceReport, KeepsTheLastReportUntilANewOneArrives) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
 
@@ -103,7 +103,7 @@ TEST(ReadDeviceReport, KeepsTheLastReportUntilANewOneArrives) {
 
 TEST(ReadDeviceReport, TakesEveryWaitingReportAndKeepsTheNewest) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
 
@@ -125,7 +125,7 @@ TEST(ReadDeviceReport, TakesEveryWaitingReportAndKeepsTheNewest) {
 
 TEST(ReadDeviceReport, AnEndlessStreamCannotHoldTheTick) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     for (int i = 0; i < kMostReportsPerRead + 10; ++i) {
         controller.waiting.push_back({1, static_cast<uint8_t>(i)});
     }
@@ -141,7 +141,7 @@ TEST(ReadDeviceReport, AnEndlessStreamCannotHoldTheTick) {
 
 TEST(ReadDeviceReport, TakesWholeReportsOfAnyLengthButKeepsOnlyEightBytes) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     controller.inputReportLength = 64;
     Bytes longReport(64);
     for (std::size_t i = 0; i < longReport.size(); ++i) {
@@ -158,7 +158,7 @@ TEST(ReadDeviceReport, TakesWholeReportsOfAnyLengthButKeepsOnlyEightBytes) {
 
 TEST(ReadDeviceReport, ReadsAnEightByteReportWhenTheDeviceDeclaresLess) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     controller.inputReportLength = 0;
     controller.waiting = {{1, 2, 3, 4, 5, 6, 7, 8}};
     DeviceLink link(hid);
@@ -171,7 +171,7 @@ TEST(ReadDeviceReport, ReadsAnEightByteReportWhenTheDeviceDeclaresLess) {
 
 TEST(ReadDeviceReport, ADeviceThatHasGoneReadsAsAllReleased) {
     test::ScriptedHid hid;
-    test::ScriptedInterface& controller = hid.addController();
+    test::ScriptedInterface& controller = hid.AddController();
     controller.waiting = {{1, 0xFF, 0x03, 0x00, 0x00, 0x3F, 0x1F}};
     DeviceLink link(hid);
     ASSERT_TRUE(link.FindTheHid());
@@ -188,7 +188,7 @@ TEST(ReadDeviceReport, ADeviceThatHasGoneReadsAsAllReleased) {
     // No reconnection: the link searches once and opens once.
     EXPECT_EQ(hid.enumerations, 1);
     EXPECT_EQ(hid.opened, 1);
-    EXPECT_EQ(hid.stillOpen(), 1);
+    EXPECT_EQ(hid.StillOpen(), 1);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@ namespace {
 
 TEST(HidapiPlatform, AnInterfaceThatCannotBeOpenedGivesNoDevice) {
     HidapiPlatform platform;
-    for (const std::string& path : platform.interfaces()) {
+    for (const std::string& path : platform.Interfaces()) {
         EXPECT_FALSE(path.empty());
     }
-    EXPECT_EQ(platform.open("/dev/hidraw-that-is-not-there"), nullptr);
+    EXPECT_EQ(platform.Open("/dev/hidraw-that-is-not-there"), nullptr);
 }
 
 }  // namespace

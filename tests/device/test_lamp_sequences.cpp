@@ -18,11 +18,11 @@ using ::testing::ElementsAre;
 class Lamps : public ::testing::Test {
 protected:
     void SetUp() override {
-        hid.addController();
+        hid.AddController();
         ASSERT_TRUE(link.FindTheHid());
     }
 
-    std::chrono::milliseconds totalPause() const {
+    std::chrono::milliseconds TotalPause() const {
         return std::accumulate(clock.sleeps.begin(), clock.sleeps.end(), 0ms);
     }
 
@@ -33,23 +33,23 @@ protected:
 
 TEST_F(Lamps, StartupShowRunsRoundTheLampsInOneSecond) {
     PlayStartupShow(link, clock);
-    EXPECT_THAT(hid.timeline(),
+    EXPECT_THAT(hid.Timeline(),
                 ElementsAre("report 02 10 10", "report 01 01 00", "pause 100", "report 01 04 00",
                             "pause 100", "report 01 10 00", "pause 100", "report 01 00 04",
                             "pause 100", "report 01 00 01", "pause 100", "report 01 40 00",
                             "pause 100", "report 01 00 00", "pause 400", "report 01 55 15"));
-    EXPECT_EQ(totalPause(), 1000ms);
+    EXPECT_EQ(TotalPause(), 1000ms);
 }
 
 TEST_F(Lamps, ExitSequenceCountsDownAndLeavesEveryLampOff) {
     PlayExitSequence(link, clock);
-    EXPECT_THAT(hid.timeline(),
+    EXPECT_THAT(hid.Timeline(),
                 ElementsAre("report 01 55 05", "pause 100", "report 01 55 01", "pause 100",
                             "report 01 55 00", "pause 100", "report 01 15 00", "pause 100",
                             "report 01 05 00", "pause 100", "report 01 01 00", "pause 100",
                             "report 01 00 00", "pause 100", "report 01 55 15", "pause 200",
                             "report 01 00 00"));
-    EXPECT_EQ(totalPause(), 900ms);
+    EXPECT_EQ(TotalPause(), 900ms);
 }
 
 TEST_F(Lamps, EditingASlotMarksItsButtonAndClosingRestoresIdle) {
@@ -59,7 +59,7 @@ TEST_F(Lamps, EditingASlotMarksItsButtonAndClosingRestoresIdle) {
         ShowSlotLamp(link, model, slot);
     }
     ShowIdleLamps(link);
-    EXPECT_THAT(hid.timeline(),
+    EXPECT_THAT(hid.Timeline(),
                 ElementsAre("report 01 56 15", "report 01 56 15", "report 01 55 25",
                             "report 01 00 00", "report 01 00 00", "report 01 00 00",
                             "report 01 00 00", "report 01 55 19", "report 01 55 15"));

@@ -67,24 +67,24 @@ class EngineHarness {
 public:
     EngineHarness() {
         ApplyStartupDefaults(model);
-        hid.addController();
+        hid.AddController();
         link.FindTheHid();
         engine.SetRingStart(kRingStart);
     }
 
     // One tick on a new report, then 10 ms pass as with the standard timer.
-    void tick(const Controls& c) {
+    void Tick(const Controls& c) {
         hid.present.front().waiting.push_back(EncodeReport(c));
-        tick();
+        Tick();
     }
     // One tick on the report already there.
-    void tick() {
+    void Tick() {
         engine.EngineTick();
-        clock.advance(std::chrono::milliseconds(10));
+        clock.Advance(std::chrono::milliseconds(10));
     }
 
     // Writes an assignment as the dialog would: step 0 = `length`, then codes with their flags.
-    void assign(int mode, int slot, int32_t length, const std::vector<int32_t>& codes,
+    void Assign(int mode, int slot, int32_t length, const std::vector<int32_t>& codes,
                 const std::vector<bool>& combos = {}) {
         model.KeyMap[mode][slot] = {};
         model.KeyMapCombo[mode][slot] = {};
@@ -95,9 +95,9 @@ public:
         }
     }
 
-    std::vector<std::string> takeEvents() {
+    std::vector<std::string> TakeEvents() {
         std::vector<std::string> events = Events(sink);
-        sink.clear();
+        sink.Clear();
         return events;
     }
 

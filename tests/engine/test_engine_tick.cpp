@@ -8,8 +8,8 @@ namespace {
 const Bytes kReport2{0x02, 0x10, 0x10};
 
 void Pause(EngineHarness& h, bool paused) {
-    if (h.engine.Tray.Paused() != paused) {
-        h.engine.Tray.TogglePause();
+    if (h.engine.Timers.Paused() != paused) {
+        h.engine.Timers.TogglePause();
     }
 }
 
@@ -26,7 +26,7 @@ TEST(EngineTick, SendsReport2AndDecodesOnEveryTickWhateverThePanelShows) {
         Pause(h, state.paused);
         h.hid.featureReports.clear();
         h.model.axes.SampleX.isNew = false;
-        h.tick({.x = ++x});
+        h.Tick({.x = ++x});
         ASSERT_EQ(h.hid.featureReports.size(), 1u);
         EXPECT_EQ(h.hid.featureReports[0].bytes, kReport2);
         EXPECT_TRUE(h.hid.present.front().waiting.empty());
@@ -46,15 +46,15 @@ TEST(EngineTick, OutputGoesOutOnlyWhileHiddenAndRunning) {
             }
             h.panel.visible = visible;
             Pause(h, paused);
-            h.tick(pressed);
-            h.tick(Controls{});
+            h.Tick(pressed);
+            h.Tick(Controls{});
             EXPECT_TRUE(h.sink.records.empty()) << visible << " " << paused;
         }
     }
     h.panel.visible = false;
     Pause(h, false);
-    h.tick(pressed);
-    EXPECT_EQ(h.takeEvents(), (std::vector<std::string>{"+44", "+31"}));
+    h.Tick(pressed);
+    EXPECT_EQ(h.TakeEvents(), (std::vector<std::string>{"+44", "+31"}));
 }
 
 TEST(EngineTick, AControllerReportingFasterThanTheTickIsNeverBehind) {
@@ -69,44 +69,44 @@ TEST(EngineTick, AControllerReportingFasterThanTheTickIsNeverBehind) {
     // goes out on the tick after it happened, and a release behind a full queue is not lost.
     arrive(7, {});
     arrive(3, {.buttons = kButton1});
-    h.tick();
-    EXPECT_EQ(h.takeEvents(), (std::vector<std::string>{"+31"}));
+    h.Tick();
+    EXPECT_EQ(h.TakeEvents(), (std::vector<std::string>{"+31"}));
     arrive(2, {.buttons = kButton1});
     arrive(8, {});
-    h.tick();
-    EXPECT_EQ(h.takeEvents(), (std::vector<std::string>{"-31"}));
+    h.Tick();
+    EXPECT_EQ(h.TakeEvents(), (std::vector<std::string>{"-31"}));
     arrive(64, {.buttons = kButton1});
     arrive(1, {});
-    h.tick();
-    EXPECT_TRUE(h.takeEvents().empty()) << "a press shorter than a tick may be missed";
+    h.Tick();
+    EXPECT_TRUE(h.TakeEvents().empty()) << "a press shorter than a tick may be missed";
 }
 
 TEST(EngineTick, PreviewRunsAfterTheRefreshOnlyWhileShown) {
     EngineHarness h;
     h.panel.visible = true;
-    h.tick({.buttons = kButton1});
+    h.Tick({.buttons = kButton1});
     EXPECT_EQ(h.panel.calls, (std::vector<std::string>{"Refresh"}));
     EXPECT_EQ(h.panel.colours, (std::vector<FakePanel::Colour>{{7, true}}));
     h.panel.visible = false;
-    h.tick({});
+    h.Tick({});
     EXPECT_EQ(h.panel.calls.size(), 1u) << "no refresh while hidden";
 }
 
 TEST(EngineTick, HighestShiftButtonDecidesSlotsAndPages) {
     EngineHarness h;
-    h.tick({.buttons = kButton2, .byte6 = kShift1 | kShift3});
+    h.Tick({.buttons = kButton2, .byte6 = kShift1 | kShift3});
     for (int s = kFirstButtonSlot; s < kSlots; ++s) {
         EXPECT_EQ(h.model.SlotActive[s], s == 29) << s;
     }
     EXPECT_EQ(h.model.PageFlag, (std::array<bool, 3>{false, false, true}));
     EXPECT_EQ(h.model.Pages.PanelTop, PageLayout(3).PanelTop);
 
-    h.tick({.buttons = kButton1, .byte6 = kShift1 | kShift2});
+    h.Tick({.buttons = kButton1, .byte6 = kShift1 | kShift2});
     EXPECT_TRUE(h.model.SlotActive[22]);
     EXPECT_EQ(h.model.PageFlag, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(2).PanelHeight);
 
-    h.tick({.buttons = kButton1});
+    h.Tick({.buttons = kButton1});
     EXPECT_TRUE(h.model.SlotActive[7]);
     EXPECT_EQ(h.model.PageFlag, (std::array<bool, 3>{false, false, false}));
     EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(2).PanelHeight)
@@ -115,17 +115,17 @@ TEST(EngineTick, HighestShiftButtonDecidesSlotsAndPages) {
 
 TEST(EngineTick, ButtonsThatIgnoreTheShiftAndTheModeSwitch) {
     EngineHarness h;
-    h.tick({.buttons = 0xC0, .byte6 = kShift2 | 0x08, .mode = 2});
+    h.Tick({.buttons = 0xC0, .byte6 = kShift2 | 0x08, .mode = 2});
     EXPECT_TRUE(h.model.SlotActive[13]);
     EXPECT_TRUE(h.model.SlotActive[14]);
     EXPECT_TRUE(h.model.SlotActive[15]);
     EXPECT_EQ(h.model.Mode, 2);
-    h.tick({.mode = -1});
+    h.Tick({.mode = -1});
     EXPECT_EQ(h.model.Mode, 2) << "no switch position keeps the mode";
     EXPECT_FALSE(h.model.SlotActive[13]);
-    h.tick({.mode = 1});
+    h.Tick({.mode = 1});
     EXPECT_EQ(h.model.Mode, 1);
-    h.tick({.mode = 0});
+    h.Tick({.mode = 0});
     EXPECT_EQ(h.model.Mode, 0);
 }
 
@@ -133,18 +133,18 @@ TEST(TimerEvents, HighResolutionEventRunsATickOnlyWhenReady) {
     EngineHarness h;
     h.engine.ccTimer.SetEnabled(true);
     h.model.EngineReady = false;
-    h.ccDriver.fire();
+    h.ccDriver.Fire();
     EXPECT_TRUE(h.hid.featureReports.empty());
     EXPECT_FALSE(h.model.EngineReady);
 
     h.model.EngineReady = true;
-    h.ccDriver.fire();
+    h.ccDriver.Fire();
     EXPECT_EQ(h.hid.featureReports.size(), 1u);
     EXPECT_TRUE(h.model.EngineReady);
 
     h.model.EngineReady = false;
     h.engine.ssTimer.SetEnabled(true);
-    h.ssDriver.fire();
+    h.ssDriver.Fire();
     EXPECT_EQ(h.hid.featureReports.size(), 2u) << "the standard timer has no guard";
 }
 
@@ -169,8 +169,6 @@ TEST(StartEngine, StartsTheChosenTimerThenLoadsTheProfileThenPlaysTheLamps) {
         EXPECT_EQ(h.ccDriver.running, choice == 1);
         EXPECT_EQ(h.ssDriver.running, choice == 0);
         EXPECT_EQ(h.ssDriver.period, std::chrono::milliseconds(choice == 0 ? 10 : 0));
-        EXPECT_EQ(h.engine.Tray.FreqEnabled(), choice == 1);
-        EXPECT_EQ(h.engine.Tray.HighPrecisionChecked(), choice == 1);
         EXPECT_TRUE(h.panel.sendEnabled);
         EXPECT_EQ(h.panel.calls, (std::vector<std::string>{"FocusSend", "LoadDefaultProfile"}));
         EXPECT_TRUE(readyAtLoad);

@@ -38,7 +38,7 @@ XWindowWatcher::~XWindowWatcher() {
     }
 }
 
-std::vector<SeenEvent> XWindowWatcher::receive(std::size_t count) {
+std::vector<SeenEvent> XWindowWatcher::Receive(std::size_t count) {
     std::vector<SeenEvent> seen;
     pollfd connection{ConnectionNumber(client_), POLLIN, 0};
     while (seen.size() < count) {
@@ -71,7 +71,7 @@ std::vector<SeenEvent> XWindowWatcher::receive(std::size_t count) {
     return seen;
 }
 
-bool XWindowWatcher::keyIsDown(unsigned keycode) {
+bool XWindowWatcher::KeyIsDown(unsigned keycode) {
     char keys[32];
     XQueryKeymap(client_, keys);
     return (keys[keycode / 8] & (1 << (keycode % 8))) != 0;

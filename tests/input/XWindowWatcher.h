@@ -32,10 +32,10 @@ public:
     XWindowWatcher(const XWindowWatcher&) = delete;
     XWindowWatcher& operator=(const XWindowWatcher&) = delete;
 
-    bool ok() const { return client_ != nullptr; }
+    bool Ok() const { return client_ != nullptr; }
     // The next `count` events; fewer if they stop coming for five seconds.
-    std::vector<SeenEvent> receive(std::size_t count);
-    bool keyIsDown(unsigned keycode);
+    std::vector<SeenEvent> Receive(std::size_t count);
+    bool KeyIsDown(unsigned keycode);
 
 private:
     _XDisplay* client_ = nullptr;

@@ -14,7 +14,7 @@
 namespace qv::test {
 
 // A private X server for one test: Xvfb on a display number that it picks itself, stopped when
-// this object goes away. display() is empty, and whyNot() says why, when it couldn't start.
+// this object goes away. XDisplay() is empty, and WhyNot() says why, when it couldn't start.
 class XvfbServer final {
 public:
     // `screen` is Xvfb's WIDTHxHEIGHTxDEPTH.
@@ -43,7 +43,7 @@ public:
         }
         close(fds[1]);
         if (pid_ > 0) {
-            display_ = readDisplay(fds[0]);
+            display_ = ReadDisplay(fds[0]);
         }
         close(fds[0]);
         if (display_.empty()) {
@@ -69,12 +69,12 @@ public:
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
-    const std::string& display() const { return display_; }
-    const std::string& whyNot() const { return whyNot_; }
+    const std::string& XDisplay() const { return display_; }
+    const std::string& WhyNot() const { return whyNot_; }
 
 private:
     // Xvfb writes its display number and a newline once it accepts clients.
-    static std::string readDisplay(int fd) {
+    static std::string ReadDisplay(int fd) {
         std::string number;
         char c = 0;
         pollfd waitFor{fd, POLLIN, 0};

@@ -33,7 +33,7 @@ InputRecord Mouse(uint32_t flags, int32_t mouseData = 0, int32_t dx = 0, int32_t
 }
 
 Events Translate(EvdevFrames& frames, const InputRecord& record) {
-    const EvdevFrame frame = frames.translate(record);
+    const EvdevFrame frame = frames.Translate(record);
     return {frame.begin(), frame.end()};
 }
 
@@ -85,12 +85,12 @@ TEST(EvdevFrames, ReleaseAllLetsGoOfExactlyWhatIsStillDown) {
     Translate(frames, Mouse(kMouseRightDown));
     Translate(frames, Mouse(kMouseRightUp));
 
-    EXPECT_EQ(frames.releaseAll(), (Events{{kKeyboard, EV_KEY, KEY_B, 0},
+    EXPECT_EQ(frames.ReleaseAll(), (Events{{kKeyboard, EV_KEY, KEY_B, 0},
                                            {kKeyboard, EV_KEY, KEY_LEFTSHIFT, 0},
                                            Syn(kKeyboard),
                                            {kMouse, EV_KEY, BTN_LEFT, 0},
                                            Syn(kMouse)}));
-    EXPECT_TRUE(frames.releaseAll().empty());
+    EXPECT_TRUE(frames.ReleaseAll().empty());
 }
 
 TEST(EvdevFrames, ARecordWithEveryFlagFitsItsFrame) {
@@ -129,7 +129,7 @@ TEST(BatchFrames, EachDevicesFrameIsOneWrite) {
 
     Translate(frames, Key(0x41));
     Translate(frames, Mouse(kMouseLeftDown));
-    EXPECT_EQ(Batches(frames.releaseAll()),
+    EXPECT_EQ(Batches(frames.ReleaseAll()),
               (std::vector<Write>{{kKeyboard, {{EV_KEY, KEY_A, 0}, {EV_SYN, SYN_REPORT, 0}}},
                                   {kMouse, {{EV_KEY, BTN_LEFT, 0}, {EV_SYN, SYN_REPORT, 0}}}}));
 
@@ -137,16 +137,16 @@ TEST(BatchFrames, EachDevicesFrameIsOneWrite) {
     for (uint16_t vk = 0; vk < 256; ++vk) {
         Translate(frames, Key(vk));
     }
-    const std::vector<Write> writes = Batches(frames.releaseAll());
+    const std::vector<Write> writes = Batches(frames.ReleaseAll());
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[0].events.size(), kMostEventsPerWrite);
     EXPECT_EQ(writes[1].events.size(), kMostEventsPerWrite);
     EXPECT_EQ(writes[0].events.size() + writes[1].events.size() + writes[2].events.size(),
-              EvdevFrames().keyboardKeys().size() + 1);
+              EvdevFrames().KeyboardKeys().size() + 1);
 }
 
 TEST(EvdevFrames, TheKeyboardDeclaresEachMappedKeyOnce) {
-    const auto keys = EvdevFrames().keyboardKeys();
+    const auto keys = EvdevFrames().KeyboardKeys();
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
     EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
     EXPECT_EQ(std::count(keys.begin(), keys.end(), 0), 0);

@@ -47,14 +47,14 @@ TEST_F(InputSynthTest, MouseButtonCodesSendOneButtonEventAndCodeThreeIsAKey) {
         uint32_t up;
     } buttons[] = {{1, 0x0002, 0x0004}, {2, 0x0008, 0x0010}, {4, 0x0020, 0x0040}};
     for (const auto& button : buttons) {
-        sink.clear();
+        sink.Clear();
         synth.SendKeyDown(button.code);
         synth.SendKeyUp(button.code);
         EXPECT_EQ(sink.records, (std::vector<InputRecord>{Mouse(button.down), Mouse(button.up)}))
             << "code " << button.code;
     }
 
-    sink.clear();
+    sink.Clear();
     synth.SendKeyDown(3);
     synth.SendKeyUp(3);
     EXPECT_EQ(sink.records, (std::vector<InputRecord>{Key(3, 0x46, 0), Key(3, 0x46, 2)}));
@@ -84,11 +84,11 @@ TEST_F(InputSynthTest, DelayCodesArmTheDelayTimerAndSendNothing) {
 TEST_F(InputSynthTest, PressingADelayAgainWhileItRunsDoesNotLengthenIt) {
     synth.SendKeyDown(139);
     for (int tick = 0; tick < 24; ++tick) {
-        clock.advance(10ms);
+        clock.Advance(10ms);
         synth.SendKeyDown(139);
     }
     EXPECT_TRUE(delayTimer.Enabled());
-    clock.advance(10ms);
+    clock.Advance(10ms);
     EXPECT_FALSE(delayTimer.Enabled()) << "the delay ends 250 ms after its first press";
 
     synth.SendKeyDown(139);
@@ -115,7 +115,7 @@ TEST_F(InputSynthTest, ExactlyTheSeventeenExtendedKeysCarryTheFlagOnPressAndRele
         if (IsMouseOrDelay(code)) {
             continue;
         }
-        sink.clear();
+        sink.Clear();
         synth.SendKeyDown(code);
         synth.SendKeyUp(code);
         ASSERT_EQ(sink.records.size(), 2u) << "code " << code;
@@ -156,7 +156,7 @@ TEST_F(InputSynthTest, StandardTimerDividesMotionByFortyRoundingHalvesToEven) {
     for (int freq : {1, 5, 10}) {
         settings.Freq = freq;
         for (const auto& c : cases) {
-            sink.clear();
+            sink.Clear();
             synth.SendMouseMove(c.axis, 0);
             synth.SendMouseMove(0, c.axis);
             EXPECT_EQ(sink.records, (std::vector<InputRecord>{Mouse(0x0001, 0, c.step, 0),
@@ -174,7 +174,7 @@ TEST_F(InputSynthTest, HighPrecisionTimerDivisorFallsByTwentyPerMillisecond) {
         // Half a divisor rounds down to 0 and one and a half up to 2 only at this exact divisor.
         const int16_t axes[] = {static_cast<int16_t>(divisor / 2),
                                 static_cast<int16_t>(divisor * 3 / 2)};
-        sink.clear();
+        sink.Clear();
         synth.SendMouseMove(axes[0], axes[1]);
         synth.SendMouseMove(static_cast<int16_t>(-axes[1]), static_cast<int16_t>(-axes[0]));
         EXPECT_EQ(sink.records,
@@ -183,7 +183,7 @@ TEST_F(InputSynthTest, HighPrecisionTimerDivisorFallsByTwentyPerMillisecond) {
     }
 
     settings.Freq = 5;
-    sink.clear();
+    sink.Clear();
     synth.SendMouseMove(511, 70);
     synth.SendMouseMove(210, 0);
     EXPECT_EQ(sink.records,

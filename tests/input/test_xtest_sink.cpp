@@ -26,13 +26,13 @@ constexpr unsigned kXKeyLeftShift = 42 + 8;
 class XTestSinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (server.display().empty()) {
-            GTEST_SKIP() << server.whyNot();
+        if (server.XDisplay().empty()) {
+            GTEST_SKIP() << server.WhyNot();
         }
-        watcher = std::make_unique<test::XWindowWatcher>(server.display());
-        ASSERT_TRUE(watcher->ok());
+        watcher = std::make_unique<test::XWindowWatcher>(server.XDisplay());
+        ASSERT_TRUE(watcher->Ok());
         std::string whyNot;
-        sink = XTestSink::Create(server.display().c_str(), whyNot);
+        sink = XTestSink::Create(server.XDisplay().c_str(), whyNot);
         ASSERT_NE(sink, nullptr) << whyNot;
         delayTimer.SetFiringMode(PrecisionTimer::OneShot);
         synth = std::make_unique<InputSynth>(*sink, settings, delayTimer);
@@ -60,7 +60,7 @@ TEST_F(XTestSinkTest, KeysButtonsWheelAndMotionReachTheFocusedWindow) {
     synth->SendKeyDown(6);
     synth->SendMouseMove(200, 120);
 
-    EXPECT_EQ(watcher->receive(13), (Seen{{SeenEvent::KeyDown, kXKeyA},
+    EXPECT_EQ(watcher->Receive(13), (Seen{{SeenEvent::KeyDown, kXKeyA},
                                           {SeenEvent::KeyUp, kXKeyA},
                                           {SeenEvent::ButtonDown, 1, 100, 100},
                                           {SeenEvent::ButtonUp, 1, 100, 100},
@@ -86,7 +86,7 @@ TEST_F(XTestSinkTest, OnlyKeysBeyondTheServersRangeAreSkipped) {
         synth->SendKeyDown(code);
     }
     constexpr auto down = SeenEvent::KeyDown;
-    EXPECT_EQ(watcher->receive(6), (Seen{{down, KEY_F21 + 8},
+    EXPECT_EQ(watcher->Receive(6), (Seen{{down, KEY_F21 + 8},
                                          {down, KEY_F22 + 8},
                                          {down, KEY_F23 + 8},
                                          {down, KEY_F24 + 8},
@@ -99,30 +99,30 @@ TEST_F(XTestSinkTest, CloseReleasesWhatIsStillHeldAndThenSendsNothing) {
     synth->SendKeyDown(0x41);
     synth->SendKeyUp(0x41);
     synth->SendKeyDown(1);
-    ASSERT_EQ(watcher->receive(4).size(), 4u);
-    EXPECT_TRUE(watcher->keyIsDown(kXKeyLeftShift));
+    ASSERT_EQ(watcher->Receive(4).size(), 4u);
+    EXPECT_TRUE(watcher->KeyIsDown(kXKeyLeftShift));
 
-    sink->close();
-    EXPECT_EQ(watcher->receive(2),
+    sink->Close();
+    EXPECT_EQ(watcher->Receive(2),
               (Seen{{SeenEvent::KeyUp, kXKeyLeftShift}, {SeenEvent::ButtonUp, 1, 100, 100}}));
-    EXPECT_FALSE(watcher->keyIsDown(kXKeyLeftShift));
+    EXPECT_FALSE(watcher->KeyIsDown(kXKeyLeftShift));
 
     synth->SendKeyDown(0x41);
-    EXPECT_FALSE(watcher->keyIsDown(kXKeyA));
+    EXPECT_FALSE(watcher->KeyIsDown(kXKeyA));
 }
 
 TEST_F(XTestSinkTest, DestroyingTheSinkReleasesWhatIsStillHeld) {
     synth->SendKeyDown(0x41);
-    ASSERT_EQ(watcher->receive(1).size(), 1u);
+    ASSERT_EQ(watcher->Receive(1).size(), 1u);
     synth.reset();
     sink.reset();
-    EXPECT_EQ(watcher->receive(1), (Seen{{SeenEvent::KeyUp, kXKeyA}}));
+    EXPECT_EQ(watcher->Receive(1), (Seen{{SeenEvent::KeyUp, kXKeyA}}));
 }
 
 TEST_F(XTestSinkTest, TheFactoryFallsBackToTheDisplayWhenUinputCantBeOpened) {
     std::string whyNot;
     const auto fallback =
-        OpenInputSink("/nonexistent/uinput", server.display().c_str(), clock, whyNot);
+        OpenInputSink("/nonexistent/uinput", server.XDisplay().c_str(), clock, whyNot);
     EXPECT_NE(dynamic_cast<XTestSink*>(fallback.get()), nullptr) << whyNot;
 }
 

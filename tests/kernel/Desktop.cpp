@@ -46,17 +46,17 @@ void Stop(pid_t pid) {
 }  // namespace
 
 Desktop::Desktop() {
-    if (display().empty()) {
-        whyNot_ = server_.whyNot();
+    if (XDisplay().empty()) {
+        whyNot_ = server_.WhyNot();
         return;
     }
-    x_ = XOpenDisplay(display().c_str());
+    x_ = XOpenDisplay(XDisplay().c_str());
     if (x_ == nullptr) {
-        whyNot_ = "cannot open " + display();
+        whyNot_ = "cannot open " + XDisplay();
         return;
     }
     XSetErrorHandler(IgnoreXError);
-    const std::string env = "DISPLAY=" + display();
+    const std::string env = "DISPLAY=" + XDisplay();
     windowManager_ = Spawn({"/usr/bin/openbox"}, {env});
     const Atom wmCheck = XInternAtom(x_, "_NET_SUPPORTING_WM_CHECK", False);
     const bool wmUp = WaitUntil(30s, [&] {
@@ -90,29 +90,29 @@ Desktop::~Desktop() {
     Stop(windowManager_);
 }
 
-bool Desktop::viewable(Window window) {
+bool Desktop::Viewable(Window window) {
     XWindowAttributes attributes{};
     return XGetWindowAttributes(x_, window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-Window Desktop::waitForViewable(const std::string& title, std::chrono::milliseconds limit) {
+Window Desktop::WaitForViewable(const std::string& title, std::chrono::milliseconds limit) {
     Window found = None;
     WaitUntil(limit, [&] {
         found = FindWindow(x_, DefaultRootWindow(x_), title);
-        return found != None && viewable(found);
+        return found != None && Viewable(found);
     });
-    return found != None && viewable(found) ? found : None;
+    return found != None && Viewable(found) ? found : None;
 }
 
-bool Desktop::waitUntilHidden(Window window, std::chrono::milliseconds limit) {
-    return WaitUntil(limit, [&] { return !viewable(window); });
+bool Desktop::WaitUntilHidden(Window window, std::chrono::milliseconds limit) {
+    return WaitUntil(limit, [&] { return !Viewable(window); });
 }
 
-bool Desktop::waitUntilShown(Window window, std::chrono::milliseconds limit) {
-    return WaitUntil(limit, [&] { return viewable(window); });
+bool Desktop::WaitUntilShown(Window window, std::chrono::milliseconds limit) {
+    return WaitUntil(limit, [&] { return Viewable(window); });
 }
 
-Window Desktop::anyPopup() {
+Window Desktop::AnyPopup() {
     Window rootReturn = None;
     Window parent = None;
     Window* children = nullptr;
@@ -134,18 +134,18 @@ Window Desktop::anyPopup() {
     return found;
 }
 
-Window Desktop::waitForPopup(std::chrono::milliseconds limit) {
+Window Desktop::WaitForPopup(std::chrono::milliseconds limit) {
     Window popup = None;
-    WaitUntil(limit, [&] { return (popup = anyPopup()) != None; });
+    WaitUntil(limit, [&] { return (popup = AnyPopup()) != None; });
     return popup;
 }
 
-int Desktop::height(Window window) {
+int Desktop::Height(Window window) {
     XWindowAttributes attributes{};
     return XGetWindowAttributes(x_, window, &attributes) != 0 ? attributes.height : 0;
 }
 
-void Desktop::activate(Window window) {
+void Desktop::Activate(Window window) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
@@ -179,14 +179,14 @@ void Desktop::activate(Window window) {
     });
 }
 
-void Desktop::key(unsigned long keysym) {
+void Desktop::Key(unsigned long keysym) {
     const KeyCode code = XKeysymToKeycode(x_, keysym);
     XTestFakeKeyEvent(x_, code, True, CurrentTime);
     XTestFakeKeyEvent(x_, code, False, CurrentTime);
     XSync(x_, False);
 }
 
-void Desktop::click(Window window, int x, int y, unsigned button, int count) {
+void Desktop::Click(Window window, int x, int y, unsigned button, int count) {
     int rootX = 0;
     int rootY = 0;
     Window child = None;

@@ -20,27 +20,27 @@ public:
     Desktop& operator=(const Desktop&) = delete;
 
     // Empty when the desktop is up; otherwise what is missing.
-    const std::string& whyNot() const { return whyNot_; }
-    const std::string& display() const { return server_.display(); }
+    const std::string& WhyNot() const { return whyNot_; }
+    const std::string& XDisplay() const { return server_.XDisplay(); }
 
     // A window titled exactly `title` once it is viewable, else None after `limit`.
-    Window waitForViewable(const std::string& title, std::chrono::milliseconds limit);
+    Window WaitForViewable(const std::string& title, std::chrono::milliseconds limit);
     // Whether `window` stops being viewable within `limit`.
-    bool waitUntilHidden(Window window, std::chrono::milliseconds limit);
+    bool WaitUntilHidden(Window window, std::chrono::milliseconds limit);
     // Whether `window` is viewable again within `limit`.
-    bool waitUntilShown(Window window, std::chrono::milliseconds limit);
+    bool WaitUntilShown(Window window, std::chrono::milliseconds limit);
     // A menu that pops up (a viewable window the window manager does not frame), else None.
-    Window waitForPopup(std::chrono::milliseconds limit);
+    Window WaitForPopup(std::chrono::milliseconds limit);
 
     // The window's height in pixels, 0 when it is gone.
-    int height(Window window);
-    void activate(Window window);
-    void key(unsigned long keysym);
-    void click(Window window, int x, int y, unsigned button, int count = 1);
+    int Height(Window window);
+    void Activate(Window window);
+    void Key(unsigned long keysym);
+    void Click(Window window, int x, int y, unsigned button, int count = 1);
 
 private:
-    bool viewable(Window window);
-    Window anyPopup();
+    bool Viewable(Window window);
+    Window AnyPopup();
 
     XvfbServer server_{"1024x768x24"};
     Display* x_ = nullptr;

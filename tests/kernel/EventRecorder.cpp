@@ -51,7 +51,7 @@ EventRecorder::~EventRecorder() {
     }
 }
 
-bool EventRecorder::attach(const std::string& keyboard, const std::string& mouse,
+bool EventRecorder::Attach(const std::string& keyboard, const std::string& mouse,
                            std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
     while ((keyboard_ < 0 || mouse_ < 0) && std::chrono::steady_clock::now() < end) {
@@ -69,11 +69,11 @@ bool EventRecorder::attach(const std::string& keyboard, const std::string& mouse
     if (keyboard_ < 0 || mouse_ < 0 || pipe2(stopPipe_, O_CLOEXEC) != 0) {
         return false;
     }
-    reader_ = std::thread([this] { record(); });
+    reader_ = std::thread([this] { Record(); });
     return true;
 }
 
-void EventRecorder::record() {
+void EventRecorder::Record() {
     pollfd waitFor[3] = {{keyboard_, POLLIN, 0}, {mouse_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
     while (poll(waitFor, 3, -1) >= 0 && (waitFor[2].revents & POLLIN) == 0) {
         for (int device = 0; device < 2; ++device) {
@@ -103,14 +103,14 @@ void EventRecorder::record() {
     }
 }
 
-std::vector<RecordedEvent> EventRecorder::events() const {
+std::vector<RecordedEvent> EventRecorder::Events() const {
     std::lock_guard lock(mutex_);
     return events_;
 }
 
-std::vector<RecordedEvent> EventRecorder::keys() const {
+std::vector<RecordedEvent> EventRecorder::Keys() const {
     std::vector<RecordedEvent> keys;
-    for (const RecordedEvent& event : events()) {
+    for (const RecordedEvent& event : Events()) {
         if (event.type == EV_KEY) {
             keys.push_back(event);
         }
@@ -118,12 +118,12 @@ std::vector<RecordedEvent> EventRecorder::keys() const {
     return keys;
 }
 
-std::vector<uint16_t> EventRecorder::down() const {
+std::vector<uint16_t> EventRecorder::Down() const {
     std::lock_guard lock(mutex_);
-    return downLocked();
+    return DownLocked();
 }
 
-std::vector<uint16_t> EventRecorder::downLocked() const {
+std::vector<uint16_t> EventRecorder::DownLocked() const {
     std::vector<uint16_t> down;
     for (const auto& [code, value] : keyState_) {
         if (value != 0) {
@@ -133,15 +133,15 @@ std::vector<uint16_t> EventRecorder::downLocked() const {
     return down;
 }
 
-bool EventRecorder::waitFor(const std::function<bool(const std::vector<RecordedEvent>&)>& done,
+bool EventRecorder::WaitFor(const std::function<bool(const std::vector<RecordedEvent>&)>& done,
                             std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, limit, [&] { return done(events_); });
 }
 
-bool EventRecorder::waitAllUp(std::chrono::milliseconds limit) const {
+bool EventRecorder::WaitAllUp(std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, limit, [&] { return downLocked().empty(); });
+    return changed_.wait_for(lock, limit, [&] { return DownLocked().empty(); });
 }
 
 }  // namespace qv::test

@@ -34,22 +34,22 @@ public:
     EventRecorder& operator=(const EventRecorder&) = delete;
 
     // Waits for both devices named `keyboard` and `mouse` to appear and starts recording them.
-    bool attach(const std::string& keyboard, const std::string& mouse,
+    bool Attach(const std::string& keyboard, const std::string& mouse,
                 std::chrono::milliseconds limit);
 
-    std::vector<RecordedEvent> events() const;
+    std::vector<RecordedEvent> Events() const;
     // Key and button events only (no synchronisation, no motion).
-    std::vector<RecordedEvent> keys() const;
+    std::vector<RecordedEvent> Keys() const;
     // Keys whose last event left them down.
-    std::vector<uint16_t> down() const;
-    bool waitFor(const std::function<bool(const std::vector<RecordedEvent>&)>& done,
+    std::vector<uint16_t> Down() const;
+    bool WaitFor(const std::function<bool(const std::vector<RecordedEvent>&)>& done,
                  std::chrono::milliseconds limit) const;
     // Whether every key and button is up, or comes up within `limit`.
-    bool waitAllUp(std::chrono::milliseconds limit) const;
+    bool WaitAllUp(std::chrono::milliseconds limit) const;
 
 private:
-    void record();
-    std::vector<uint16_t> downLocked() const;
+    void Record();
+    std::vector<uint16_t> DownLocked() const;
 
     int keyboard_ = -1;
     int mouse_ = -1;

@@ -52,28 +52,28 @@ ProgramSession::ProgramSession(Desktop& desktop, const std::function<void(Model&
     other_ = std::make_unique<VirtualController>(0x0001, 0x0002, "Other Joystick");
     controller_ = std::make_unique<VirtualController>(kControllerVendor, kControllerProduct,
                                                       "Virtual Strategic Controller");
-    if (!other_->whyNot().empty() || !controller_->whyNot().empty()) {
-        whyNot_ = other_->whyNot() + controller_->whyNot();
+    if (!other_->WhyNot().empty() || !controller_->WhyNot().empty()) {
+        whyNot_ = other_->WhyNot() + controller_->WhyNot();
         return;
     }
     // The mode switch stands in position 0 from the first report on.
     ControllerState idle;
     idle.extras = 0x10;
-    controller_->send(idle);
+    controller_->Send(idle);
 
-    program_ = Spawn({QUORVANE_BINARY}, {"HOME=" + home_, "DISPLAY=" + desktop.display(),
+    program_ = Spawn({QUORVANE_BINARY}, {"HOME=" + home_, "DISPLAY=" + desktop.XDisplay(),
                                          "QT_QPA_PLATFORM=xcb", "XDG_RUNTIME_DIR=" + home_});
-    if (!recorder_.attach("Quorvane keyboard", "Quorvane mouse", kStartLimit)) {
+    if (!recorder_.Attach("Quorvane keyboard", "Quorvane mouse", kStartLimit)) {
         whyNot_ = "the program's virtual keyboard and mouse did not appear";
         return;
     }
-    if (!controller_->waitFeatures(
+    if (!controller_->WaitFeatures(
             [](const auto& reports) { return reports.size() >= kStartupShowReports; },
             kStartLimit)) {
         whyNot_ = "the start-up lamp show did not reach the controller";
         return;
     }
-    panel_ = desktop.waitForViewable("Quorvane", kStartLimit);
+    panel_ = desktop.WaitForViewable("Quorvane", kStartLimit);
     if (panel_ == None) {
         whyNot_ = "the panel did not show";
     }
@@ -82,71 +82,71 @@ ProgramSession::ProgramSession(Desktop& desktop, const std::function<void(Model&
 ProgramSession::~ProgramSession() {
     if (program_ > 0 && !status_) {
         kill(program_, SIGKILL);
-        WaitForExit(program_, 10s);
+        test::WaitForExit(program_, 10s);
     }
     std::error_code ignored;
     std::filesystem::remove_all(home_, ignored);
 }
 
-bool ProgramSession::startEngine() {
-    desktop_.activate(panel_);
-    desktop_.key(XK_Return);
-    return desktop_.waitUntilHidden(panel_, kActionLimit);
+bool ProgramSession::StartEngine() {
+    desktop_.Activate(panel_);
+    desktop_.Key(XK_Return);
+    return desktop_.WaitUntilHidden(panel_, kActionLimit);
 }
 
-bool ProgramSession::restorePanel() {
-    const Window icon = desktop_.waitForViewable(kIconTitle, kActionLimit);
+bool ProgramSession::RestorePanel() {
+    const Window icon = desktop_.WaitForViewable(kIconTitle, kActionLimit);
     if (icon == None) {
         return false;
     }
-    desktop_.click(icon, 8, 8, Button1, 2);
-    return desktop_.waitUntilShown(panel_, kActionLimit);
+    desktop_.Click(icon, 8, 8, Button1, 2);
+    return desktop_.WaitUntilShown(panel_, kActionLimit);
 }
 
-bool ProgramSession::togglePause() {
-    const Window icon = desktop_.waitForViewable(kIconTitle, kActionLimit);
+bool ProgramSession::TogglePause() {
+    const Window icon = desktop_.WaitForViewable(kIconTitle, kActionLimit);
     if (icon == None) {
         return false;
     }
-    desktop_.click(icon, 8, 8, Button3);
-    const Window menu = desktop_.waitForPopup(kActionLimit);
+    desktop_.Click(icon, 8, 8, Button3);
+    const Window menu = desktop_.WaitForPopup(kActionLimit);
     if (menu == None) {
         return false;
     }
     // The first item, a little below the menu's top edge.
-    desktop_.click(menu, 30, 12, Button1);
-    return desktop_.waitUntilHidden(menu, kActionLimit);
+    desktop_.Click(menu, 30, 12, Button1);
+    return desktop_.WaitUntilHidden(menu, kActionLimit);
 }
 
-void ProgramSession::lowerFrequency(int times) {
+void ProgramSession::LowerFrequency(int times) {
     // The bar's left arrow, at the bar's designed place in the client area (twips / 15),
     // which sits below the menu bar.
     constexpr int kClientHeight = 513;
     constexpr int kArrowX = 24 + 6;
     constexpr int kArrowY = 392 + 8;
-    desktop_.activate(panel_);
-    const int menuBar = desktop_.height(panel_) - kClientHeight;
-    desktop_.click(panel_, kArrowX, menuBar + kArrowY, Button1, times);
+    desktop_.Activate(panel_);
+    const int menuBar = desktop_.Height(panel_) - kClientHeight;
+    desktop_.Click(panel_, kArrowX, menuBar + kArrowY, Button1, times);
 }
 
-void ProgramSession::exitFromPanel() {
-    desktop_.activate(panel_);
-    desktop_.key(XK_Escape);
+void ProgramSession::ExitFromPanel() {
+    desktop_.Activate(panel_);
+    desktop_.Key(XK_Escape);
 }
 
-void ProgramSession::terminate() {
+void ProgramSession::Terminate() {
     kill(program_, SIGTERM);
 }
 
-std::optional<int> ProgramSession::waitForExit(std::chrono::milliseconds limit) {
+std::optional<int> ProgramSession::WaitForExit(std::chrono::milliseconds limit) {
     if (!status_) {
-        status_ = WaitForExit(program_, limit);
+        status_ = test::WaitForExit(program_, limit);
     }
     return status_;
 }
 
-bool ProgramSession::running() {
-    return !waitForExit(0ms);
+bool ProgramSession::Running() {
+    return !WaitForExit(0ms);
 }
 
 }  // namespace qv::test

@@ -26,26 +26,26 @@ public:
     ProgramSession& operator=(const ProgramSession&) = delete;
 
     // Empty once the panel is up after the start-up show; otherwise what went wrong.
-    const std::string& whyNot() const { return whyNot_; }
+    const std::string& WhyNot() const { return whyNot_; }
 
-    VirtualController& controller() { return *controller_; }
-    VirtualController& otherDevice() { return *other_; }
-    EventRecorder& recorder() { return recorder_; }
+    VirtualController& Controller() { return *controller_; }
+    VirtualController& OtherDevice() { return *other_; }
+    EventRecorder& Recorder() { return recorder_; }
 
     // "&Start Engine": the panel goes to the notification area and the engine sends output.
-    bool startEngine();
+    bool StartEngine();
     // A double click on the notification icon brings the panel back.
-    bool restorePanel();
+    bool RestorePanel();
     // The first item of the notification icon's menu, "Pause Engine" or "Resume Engine".
-    bool togglePause();
+    bool TogglePause();
     // Clicks the left arrow of the engine frequency bar `times` times.
-    void lowerFrequency(int times);
+    void LowerFrequency(int times);
     // "&Exit" on the shown panel (Esc, its cancel button).
-    void exitFromPanel();
-    void terminate();
+    void ExitFromPanel();
+    void Terminate();
     // The exit status once the program has ended within `limit`.
-    std::optional<int> waitForExit(std::chrono::milliseconds limit);
-    bool running();
+    std::optional<int> WaitForExit(std::chrono::milliseconds limit);
+    bool Running();
 
 private:
     Desktop& desktop_;

@@ -11,14 +11,14 @@ constexpr long kPeriodNs = 8'000'000;
 }  // namespace
 
 ReportStreamer::ReportStreamer(VirtualController& controller, ControllerState first)
-    : controller_(controller), next_(first), thread_([this] { run(); }) {}
+    : controller_(controller), next_(first), thread_([this] { Run(); }) {}
 
 ReportStreamer::~ReportStreamer() {
     stop_ = true;
     thread_.join();
 }
 
-Nanoseconds ReportStreamer::change(ControllerState state) {
+Nanoseconds ReportStreamer::Change(ControllerState state) {
     std::unique_lock lock(mutex_);
     next_ = state;
     changed_ = true;
@@ -27,13 +27,13 @@ Nanoseconds ReportStreamer::change(ControllerState state) {
     return firstSent_;
 }
 
-void ReportStreamer::run() {
+void ReportStreamer::Run() {
     timespec at{};
     clock_gettime(CLOCK_MONOTONIC, &at);
     while (!stop_) {
         {
             std::lock_guard lock(mutex_);
-            const Nanoseconds when = controller_.send(next_);
+            const Nanoseconds when = controller_.Send(next_);
             if (changed_) {
                 changed_ = false;
                 firstSent_ = when;

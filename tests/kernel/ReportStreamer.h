@@ -18,10 +18,10 @@ public:
     ReportStreamer& operator=(const ReportStreamer&) = delete;
 
     // Sends `state` from the next report on; answers when it first went out.
-    Nanoseconds change(ControllerState state);
+    Nanoseconds Change(ControllerState state);
 
 private:
-    void run();
+    void Run();
 
     VirtualController& controller_;
     std::atomic<bool> stop_{false};

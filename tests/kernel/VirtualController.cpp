@@ -90,12 +90,12 @@ VirtualController::VirtualController(uint16_t vendor, uint16_t product, const st
     create.vendor = vendor;
     create.product = product;
     std::memcpy(create.rd_data, kDescriptor, sizeof kDescriptor);
-    if (!write(&event, sizeof event)) {
+    if (!Write(&event, sizeof event)) {
         whyNot_ = std::string("UHID_CREATE2: ") + std::strerror(errno);
         return;
     }
     plugged_ = true;
-    server_ = std::thread([this] { serve(); });
+    server_ = std::thread([this] { Serve(); });
 }
 
 VirtualController::~VirtualController() {
@@ -104,7 +104,7 @@ VirtualController::~VirtualController() {
         (void)::write(stopPipe_[1], &stop, 1);
         server_.join();
     }
-    unplug();
+    Unplug();
     for (int fd : {fd_, stopPipe_[0], stopPipe_[1]}) {
         if (fd >= 0) {
             close(fd);
@@ -112,50 +112,50 @@ VirtualController::~VirtualController() {
     }
 }
 
-bool VirtualController::write(const void* event, std::size_t size) {
+bool VirtualController::Write(const void* event, std::size_t size) {
     std::lock_guard lock(writeMutex_);
     return ::write(fd_, event, size) == static_cast<ssize_t>(size);
 }
 
-Nanoseconds VirtualController::send(const ControllerState& state) {
+Nanoseconds VirtualController::Send(const ControllerState& state) {
     uhid_event event{};
     event.type = UHID_INPUT2;
     const auto report = EncodeReport(state);
     event.u.input2.size = report.size();
     std::memcpy(event.u.input2.data, report.data(), report.size());
     const Nanoseconds at = MonotonicNow();
-    write(&event, sizeof event.type + sizeof event.u.input2.size + report.size());
+    Write(&event, sizeof event.type + sizeof event.u.input2.size + report.size());
     return at;
 }
 
-void VirtualController::unplug() {
+void VirtualController::Unplug() {
     if (!plugged_) {
         return;
     }
     plugged_ = false;
     uhid_event event{};
     event.type = UHID_DESTROY;
-    write(&event, sizeof event);
+    Write(&event, sizeof event);
 }
 
-std::vector<FeatureReport> VirtualController::features() const {
+std::vector<FeatureReport> VirtualController::Features() const {
     std::lock_guard lock(mutex_);
     return features_;
 }
 
-int VirtualController::opens() const {
+int VirtualController::Opens() const {
     std::lock_guard lock(mutex_);
     return opens_;
 }
 
-bool VirtualController::waitFeatures(
+bool VirtualController::WaitFeatures(
     const std::function<bool(const std::vector<FeatureReport>&)>& done,
     std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, limit, [&] { return done(features_); });
 }
 
-void VirtualController::serve() {
+void VirtualController::Serve() {
     pollfd waitFor[2] = {{fd_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
     while (poll(waitFor, 2, -1) >= 0 && (waitFor[1].revents & POLLIN) == 0) {
         if ((waitFor[0].revents & POLLIN) == 0) {
@@ -171,7 +171,7 @@ void VirtualController::serve() {
             uhid_event reply{};
             reply.type = UHID_SET_REPORT_REPLY;
             reply.u.set_report_reply.id = request.id;
-            write(&reply, sizeof reply);
+            Write(&reply, sizeof reply);
             if (request.rtype == UHID_FEATURE_REPORT && request.size >= 3) {
                 std::lock_guard lock(mutex_);
                 features_.push_back({at, request.data[0], request.data[1], request.data[2]});
@@ -186,7 +186,7 @@ void VirtualController::serve() {
             reply.u.get_report_reply.id = event.u.get_report.id;
             reply.u.get_report_reply.size = 3;
             reply.u.get_report_reply.data[0] = event.u.get_report.rnum;
-            write(&reply, sizeof reply);
+            Write(&reply, sizeof reply);
         }
     }
 }

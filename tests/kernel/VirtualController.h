@@ -43,23 +43,23 @@ public:
     VirtualController& operator=(const VirtualController&) = delete;
 
     // Empty when the device exists; otherwise why it could not be made.
-    const std::string& whyNot() const { return whyNot_; }
+    const std::string& WhyNot() const { return whyNot_; }
 
     // Sends an input report; answers when it was handed to the kernel.
-    Nanoseconds send(const ControllerState& state);
+    Nanoseconds Send(const ControllerState& state);
     // Removes the device, as pulling its cable does.
-    void unplug();
+    void Unplug();
 
-    std::vector<FeatureReport> features() const;
+    std::vector<FeatureReport> Features() const;
     // How often a program has opened the device so far.
-    int opens() const;
+    int Opens() const;
     // Waits until `done` holds for the feature reports received so far, or `limit` has passed.
-    bool waitFeatures(const std::function<bool(const std::vector<FeatureReport>&)>& done,
+    bool WaitFeatures(const std::function<bool(const std::vector<FeatureReport>&)>& done,
                       std::chrono::milliseconds limit) const;
 
 private:
-    void serve();
-    bool write(const void* event, std::size_t size);
+    void Serve();
+    bool Write(const void* event, std::size_t size);
 
     int fd_ = -1;
     std::string whyNot_;

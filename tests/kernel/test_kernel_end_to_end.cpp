@@ -107,7 +107,7 @@ class Session : public ::testing::Test {
 protected:
     static void Open(const std::function<void(Model&)>& configure) {
         desktop_ = std::make_unique<Desktop>();
-        if (!desktop_->whyNot().empty()) {
+        if (!desktop_->WhyNot().empty()) {
             return;
         }
         session_ = std::make_unique<ProgramSession>(*desktop_, configure);
@@ -118,30 +118,30 @@ protected:
     }
 
     void SetUp() override {
-        ASSERT_TRUE(desktop_ && desktop_->whyNot().empty())
-            << (desktop_ ? desktop_->whyNot() : "no desktop");
-        ASSERT_TRUE(session_->whyNot().empty()) << session_->whyNot();
-        ASSERT_TRUE(session_->running()) << "the program ended early";
+        ASSERT_TRUE(desktop_ && desktop_->WhyNot().empty())
+            << (desktop_ ? desktop_->WhyNot() : "no desktop");
+        ASSERT_TRUE(session_->WhyNot().empty()) << session_->WhyNot();
+        ASSERT_TRUE(session_->Running()) << "the program ended early";
     }
 
-    VirtualController& controller() { return session_->controller(); }
-    EventRecorder& recorder() { return session_->recorder(); }
+    VirtualController& Controller() { return session_->Controller(); }
+    EventRecorder& Recorder() { return session_->Recorder(); }
 
     // Sends `state` and answers the key changes that follow it: once there are as many as
     // `expected` holds, or, when it is empty, those of the next three ticks.
     std::vector<KeyChange> Play(ControllerState state, const std::vector<KeyChange>& expected) {
-        const std::size_t from = recorder().events().size();
-        controller().send(state);
+        const std::size_t from = Recorder().Events().size();
+        Controller().Send(state);
         if (expected.empty()) {
             WaitTicks(3);
         } else {
-            recorder().waitFor(
+            Recorder().WaitFor(
                 [&](const auto& events) {
                     return KeyChanges(events, from).size() >= expected.size();
                 },
                 kLimit);
         }
-        return KeyChanges(recorder().events(), from);
+        return KeyChanges(Recorder().Events(), from);
     }
 
     // Presses button 1, whose key must go down, and leaves it held.
@@ -153,18 +153,18 @@ protected:
 
     // Waits until the engine has ticked `count` more times, each tick sending its report 2.
     bool WaitTicks(std::size_t count) {
-        const std::size_t from = controller().features().size();
-        return controller().waitFeatures(
+        const std::size_t from = Controller().Features().size();
+        return Controller().WaitFeatures(
             [&](const auto& reports) { return reports.size() >= from + count; }, kLimit);
     }
 
     // The program ends by itself, and the last nine lamp reports since the `from`th feature
     // report are the exit sequence.
     void ExpectExitSequenceSince(std::size_t from) {
-        const auto status = session_->waitForExit(60s);
+        const auto status = session_->WaitForExit(60s);
         ASSERT_TRUE(status) << "the program ended";
         EXPECT_EQ(*status, 0);
-        const std::vector<FeatureReport> reports = controller().features();
+        const std::vector<FeatureReport> reports = Controller().Features();
         std::vector<std::array<uint8_t, 3>> lamps;
         for (std::size_t i = from; i < reports.size(); ++i) {
             if (reports[i].id == 1) {
@@ -175,7 +175,7 @@ protected:
             {1, 0x55, 0x05}, {1, 0x55, 0x01}, {1, 0x55, 0x00}, {1, 0x15, 0x00}, {1, 0x05, 0x00},
             {1, 0x01, 0x00}, {1, 0x00, 0x00}, {1, 0x55, 0x15}, {1, 0x00, 0x00}};
         EXPECT_EQ(lamps, exit);
-        EXPECT_TRUE(recorder().down().empty());
+        EXPECT_TRUE(Recorder().Down().empty());
     }
 
     static ControllerState Idle() {
@@ -200,7 +200,7 @@ protected:
 };
 
 TEST_F(KeyboardSession, StartUpFindsTheControllerAndPlaysTheLampShow) {
-    const std::vector<FeatureReport> reports = controller().features();
+    const std::vector<FeatureReport> reports = Controller().Features();
     ASSERT_GE(reports.size(), 9u);
     const std::vector<std::array<uint8_t, 3>> show = {
         {2, 0x10, 0x10}, {1, 0x01, 0x00}, {1, 0x04, 0x00}, {1, 0x10, 0x00}, {1, 0x00, 0x04},
@@ -216,16 +216,16 @@ TEST_F(KeyboardSession, StartUpFindsTheControllerAndPlaysTheLampShow) {
         EXPECT_GE(gap, pausesMs[i] - 2) << "pause after report " << i;
         EXPECT_LE(gap, pausesMs[i] + 150) << "pause after report " << i;
     }
-    EXPECT_GE(session_->otherDevice().opens(), 1) << "the search looked at the other device";
-    EXPECT_TRUE(session_->otherDevice().features().empty()) << "and left it alone";
+    EXPECT_GE(session_->OtherDevice().Opens(), 1) << "the search looked at the other device";
+    EXPECT_TRUE(session_->OtherDevice().Features().empty()) << "and left it alone";
 }
 
 TEST_F(KeyboardSession, EveryTickSendsItsReportAtTheChosenPeriod) {
-    ASSERT_TRUE(session_->startEngine()) << "the panel went to the notification area";
-    const std::size_t from = controller().features().size();
-    ASSERT_TRUE(controller().waitFeatures(
+    ASSERT_TRUE(session_->StartEngine()) << "the panel went to the notification area";
+    const std::size_t from = Controller().Features().size();
+    ASSERT_TRUE(Controller().WaitFeatures(
         [&](const auto& reports) { return reports.size() >= from + 101; }, kLimit));
-    const std::vector<FeatureReport> reports = controller().features();
+    const std::vector<FeatureReport> reports = Controller().Features();
     std::vector<double> periods;
     for (std::size_t i = from + 1; i <= from + 100; ++i) {
         EXPECT_EQ(reports[i].id, 2);
@@ -250,7 +250,7 @@ TEST_F(KeyboardSession, AButtonGivesItsKeyAndAShiftedButtonItsShiftedKey) {
     state.buttons = 0;
     EXPECT_EQ(Play(state, {{KEY_KP1, 0}}), (std::vector<KeyChange>{{KEY_KP1, 0}}));
     Play(Idle(), {});
-    EXPECT_TRUE(recorder().down().empty());
+    EXPECT_TRUE(Recorder().Down().empty());
 }
 
 TEST_F(KeyboardSession, TheStickGivesItsDirectionKeys) {
@@ -277,12 +277,12 @@ TEST_F(KeyboardSession, AKeyCombinationAndASequenceWithADelayComeOutInOrder) {
               (std::vector<KeyChange>{{KEY_LEFTCTRL, 0}, {KEY_X, 0}}))
         << "a combination lets go in the order it went down";
 
-    const std::size_t from = recorder().events().size();
+    const std::size_t from = Recorder().Events().size();
     state.buttons = kButton3;
     const std::vector<KeyChange> sequence = {{KEY_A, 1}, {KEY_A, 0}, {KEY_B, 1}, {KEY_B, 0}};
     EXPECT_EQ(Play(state, sequence), sequence);
     EXPECT_EQ(Play(Idle(), {}), std::vector<KeyChange>{}) << "the release sends nothing";
-    const auto events = recorder().events();
+    const auto events = Recorder().Events();
     const double delay =
         Milliseconds(TimeOf(events, from, {KEY_B, 1}) - TimeOf(events, from, {KEY_A, 0}));
     EXPECT_GE(delay, 250.0) << "the delay is kept";
@@ -294,35 +294,35 @@ TEST_F(KeyboardSession, TheModeSwitchMovedWhileAButtonIsHeldLetsItsKeyGo) {
     ControllerState state = Idle();
     state.buttons = kButton4;
     ASSERT_EQ(Play(state, {{KEY_3, 1}}), (std::vector<KeyChange>{{KEY_3, 1}}));
-    const std::size_t from = recorder().events().size();
+    const std::size_t from = Recorder().Events().size();
     state.extras = kModePosition1;
     Play(state, {});
     state.buttons = 0;
-    controller().send(state);
-    recorder().waitFor(
+    Controller().Send(state);
+    Recorder().WaitFor(
         [&](const auto& events) {
             return Contains(KeyChanges(events, from), {KEY_3, 0});
         },
         kLimit);
-    EXPECT_EQ(KeyChanges(recorder().events(), from), (std::vector<KeyChange>{{KEY_3, 0}}))
+    EXPECT_EQ(KeyChanges(Recorder().Events(), from), (std::vector<KeyChange>{{KEY_3, 0}}))
         << "the key that went down comes up, and only it";
     Play(Idle(), {});
-    EXPECT_TRUE(recorder().down().empty());
+    EXPECT_TRUE(Recorder().Down().empty());
 }
 
 TEST_F(KeyboardSession, RestoringThePanelWhileAButtonIsHeldLetsItsKeyGo) {
     ASSERT_NO_FATAL_FAILURE(HoldButton1());
-    const std::size_t from = recorder().events().size();
-    ASSERT_TRUE(session_->restorePanel());
-    EXPECT_TRUE(recorder().waitFor(
+    const std::size_t from = Recorder().Events().size();
+    ASSERT_TRUE(session_->RestorePanel());
+    EXPECT_TRUE(Recorder().WaitFor(
         [&](const auto& events) { return !KeyChanges(events, from).empty(); }, kLimit));
-    EXPECT_EQ(KeyChanges(recorder().events(), from), (std::vector<KeyChange>{{KEY_1, 0}}));
-    controller().send(Idle());
+    EXPECT_EQ(KeyChanges(Recorder().Events(), from), (std::vector<KeyChange>{{KEY_1, 0}}));
+    Controller().Send(Idle());
 }
 
 TEST_F(KeyboardSession, ThePanelsExitPlaysTheExitSequenceAndLeavesNoKeyDown) {
-    const std::size_t from = controller().features().size();
-    session_->exitFromPanel();
+    const std::size_t from = Controller().Features().size();
+    session_->ExitFromPanel();
     ExpectExitSequenceSince(from);
 }
 
@@ -339,11 +339,11 @@ protected:
 };
 
 TEST_F(MouseSession, ButtonLatencyAtOneMillisecond) {
-    session_->lowerFrequency(4);
-    ASSERT_TRUE(session_->startEngine());
-    const std::size_t tick = controller().features().size();
+    session_->LowerFrequency(4);
+    ASSERT_TRUE(session_->StartEngine());
+    const std::size_t tick = Controller().Features().size();
     ASSERT_TRUE(WaitTicks(101));
-    const std::vector<FeatureReport> ticks = controller().features();
+    const std::vector<FeatureReport> ticks = Controller().Features();
     std::vector<double> periods;
     for (std::size_t i = tick + 1; i <= tick + 100; ++i) {
         periods.push_back(Milliseconds(ticks[i].at - ticks[i - 1].at));
@@ -357,18 +357,18 @@ TEST_F(MouseSession, ButtonLatencyAtOneMillisecond) {
         for (const bool down : {true, false}) {
             ControllerState state = Idle();
             state.buttons = down ? kButton1 : 0;
-            const std::size_t from = recorder().events().size();
-            const Nanoseconds sent = controller().send(state);
+            const std::size_t from = Recorder().Events().size();
+            const Nanoseconds sent = Controller().Send(state);
             const KeyChange change{KEY_1, down ? 1 : 0};
-            ASSERT_TRUE(recorder().waitFor(
+            ASSERT_TRUE(Recorder().WaitFor(
                 [&](const auto& events) { return TimeOf(events, from, change) != 0; }, kLimit))
                 << "press " << press;
-            latencies.push_back(Milliseconds(TimeOf(recorder().events(), from, change) - sent));
+            latencies.push_back(Milliseconds(TimeOf(Recorder().Events(), from, change) - sent));
         }
     }
     std::printf("latency over 200 presses (%zu key events) at Freq 1: p50 %.2f ms, p99 %.2f ms\n",
                 latencies.size(), Percentile(latencies, 0.5), Percentile(latencies, 0.99));
-    EXPECT_TRUE(recorder().waitAllUp(kLimit));
+    EXPECT_TRUE(Recorder().WaitAllUp(kLimit));
 }
 
 TEST_F(MouseSession, TheStickMovesTheMouseByTheExpectedSteps) {
@@ -376,8 +376,8 @@ TEST_F(MouseSession, TheStickMovesTheMouseByTheExpectedSteps) {
     ControllerState state = Idle();
     state.x = 500;
     state.y = -330;
-    const std::size_t from = recorder().events().size();
-    controller().send(state);
+    const std::size_t from = Recorder().Events().size();
+    Controller().Send(state);
     const auto motions = [](const std::vector<RecordedEvent>& events, std::size_t since) {
         std::vector<RecordedEvent> moves;
         for (std::size_t i = since; i < events.size(); ++i) {
@@ -387,18 +387,18 @@ TEST_F(MouseSession, TheStickMovesTheMouseByTheExpectedSteps) {
         }
         return moves;
     };
-    ASSERT_TRUE(recorder().waitFor(
+    ASSERT_TRUE(Recorder().WaitFor(
         [&](const auto& events) { return motions(events, from).size() >= 40; }, kLimit));
-    controller().send(Idle());
+    Controller().Send(Idle());
     WaitTicks(5);
-    const std::vector<RecordedEvent> events = recorder().events();
+    const std::vector<RecordedEvent> events = Recorder().Events();
     for (const RecordedEvent& move : motions(events, from)) {
         EXPECT_EQ(move.source, Source::Mouse);
         EXPECT_EQ(move.value, move.code == REL_X ? 2 : -2) << "code " << move.code;
     }
     EXPECT_EQ(KeyChanges(events, from), std::vector<KeyChange>{}) << "no direction keys";
     WaitTicks(10);
-    EXPECT_TRUE(motions(recorder().events(), events.size()).empty())
+    EXPECT_TRUE(motions(Recorder().Events(), events.size()).empty())
         << "the centred stick stops the pointer";
 }
 
@@ -407,15 +407,15 @@ TEST_F(MouseSession, UnpluggingWhileButtonsAreHeldLetsEveryKeyGoAndTheProgramRun
     state.buttons = kButton1 | kButton2;
     const std::vector<KeyChange> down = Play(state, {{KEY_1, 1}, {KEY_LEFTCTRL, 1}, {KEY_X, 1}});
     ASSERT_EQ(down.size(), 3u);
-    controller().unplug();
-    EXPECT_TRUE(recorder().waitAllUp(kLimit)) << "nothing is left down";
-    ASSERT_TRUE(session_->restorePanel()) << "the program still answers";
-    EXPECT_TRUE(session_->running());
-    session_->exitFromPanel();
-    const auto status = session_->waitForExit(60s);
+    Controller().Unplug();
+    EXPECT_TRUE(Recorder().WaitAllUp(kLimit)) << "nothing is left down";
+    ASSERT_TRUE(session_->RestorePanel()) << "the program still answers";
+    EXPECT_TRUE(session_->Running());
+    session_->ExitFromPanel();
+    const auto status = session_->WaitForExit(60s);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 0);
-    EXPECT_TRUE(recorder().down().empty());
+    EXPECT_TRUE(Recorder().Down().empty());
 }
 
 // The standard 10 ms timer against a controller that reports every 8 ms, as USB devices do.
@@ -435,26 +435,26 @@ int TicksBetween(const std::vector<FeatureReport>& reports, Nanoseconds from, Na
 }
 
 TEST_F(StreamingSession, ContinuousReportsFasterThanTheTicksLoseNoPressAndLagNoMoreThanTwoTicks) {
-    ASSERT_TRUE(session_->startEngine());
+    ASSERT_TRUE(session_->StartEngine());
     std::vector<double> lags;
     int mostTicks = 0;
     {
-        ReportStreamer streamer(controller(), Idle());
+        ReportStreamer streamer(Controller(), Idle());
         // Let a queue build up as it would in play before the first press.
         WaitTicks(50);
         for (int press = 0; press < 20; ++press) {
             for (const bool down : {true, false}) {
                 ControllerState state = Idle();
                 state.buttons = down ? kButton1 : 0;
-                const std::size_t from = recorder().events().size();
-                const Nanoseconds sent = streamer.change(state);
+                const std::size_t from = Recorder().Events().size();
+                const Nanoseconds sent = streamer.Change(state);
                 const KeyChange change{KEY_1, down ? 1 : 0};
-                ASSERT_TRUE(recorder().waitFor(
+                ASSERT_TRUE(Recorder().WaitFor(
                     [&](const auto& events) { return TimeOf(events, from, change) != 0; }, kLimit))
                     << "press " << press << (down ? " down" : " up");
-                const Nanoseconds out = TimeOf(recorder().events(), from, change);
+                const Nanoseconds out = TimeOf(Recorder().Events(), from, change);
                 lags.push_back(Milliseconds(out - sent));
-                mostTicks = std::max(mostTicks, TicksBetween(controller().features(), sent, out));
+                mostTicks = std::max(mostTicks, TicksBetween(Controller().Features(), sent, out));
             }
         }
     }
@@ -462,28 +462,28 @@ TEST_F(StreamingSession, ContinuousReportsFasterThanTheTicksLoseNoPressAndLagNoM
                 Percentile(lags, 0.5), *std::max_element(lags.begin(), lags.end()), mostTicks);
     // Counted in ticks, since emulation stretches them when the machine is busy.
     EXPECT_LE(mostTicks, 2) << "every change comes out within two ticks";
-    EXPECT_TRUE(recorder().waitAllUp(kLimit));
+    EXPECT_TRUE(Recorder().WaitAllUp(kLimit));
 }
 
 TEST_F(StreamingSession, PausingTheEngineWhileAButtonIsHeldLetsItsKeyGo) {
     ASSERT_NO_FATAL_FAILURE(HoldButton1());
-    const std::size_t from = recorder().events().size();
-    ASSERT_TRUE(session_->togglePause());
-    EXPECT_TRUE(recorder().waitFor(
+    const std::size_t from = Recorder().Events().size();
+    ASSERT_TRUE(session_->TogglePause());
+    EXPECT_TRUE(Recorder().WaitFor(
         [&](const auto& events) {
             return Contains(KeyChanges(events, from), {KEY_1, 0});
         },
         kLimit));
-    controller().send(Idle());
-    ASSERT_TRUE(session_->togglePause()) << "resumed";
+    Controller().Send(Idle());
+    ASSERT_TRUE(session_->TogglePause()) << "resumed";
     WaitTicks(5);
-    EXPECT_TRUE(recorder().waitAllUp(kLimit));
+    EXPECT_TRUE(Recorder().WaitAllUp(kLimit));
 }
 
 TEST_F(StreamingSession, ATerminationSignalPlaysTheExitSequenceAndLeavesNoKeyDown) {
     ASSERT_NO_FATAL_FAILURE(HoldButton1());
-    const std::size_t from = controller().features().size();
-    session_->terminate();
+    const std::size_t from = Controller().Features().size();
+    session_->Terminate();
     ExpectExitSequenceSince(from);
 }
 
@@ -517,18 +517,18 @@ TEST(NewUser, AControllerTheUserMayNotOpenIsNamedWithWhatGivesAccess) {
         GTEST_SKIP() << "only root can run the program as another user";
     }
     Desktop desktop;
-    ASSERT_EQ(desktop.whyNot(), "");
+    ASSERT_EQ(desktop.WhyNot(), "");
     VirtualController controller(kControllerVendor, kControllerProduct,
                                  "Virtual Strategic Controller");
-    ASSERT_EQ(controller.whyNot(), "");
+    ASSERT_EQ(controller.WhyNot(), "");
     const std::string errors = "/tmp/new-user-" + std::to_string(getpid());
-    const pid_t program = SpawnAsNobody(desktop.display(), errors);
+    const pid_t program = SpawnAsNobody(desktop.XDisplay(), errors);
 
-    const Window box = desktop.waitForViewable("Quorvane Initialization Error", 90s);
+    const Window box = desktop.WaitForViewable("Quorvane Initialization Error", 90s);
     EXPECT_NE(box, None) << "the message box";
     if (box != None) {
-        desktop.activate(box);
-        desktop.key(XK_Return);
+        desktop.Activate(box);
+        desktop.Key(XK_Return);
     }
     const std::optional<int> status = WaitForExit(program, box != None ? 60s : 0s);
     if (!status) {
@@ -541,7 +541,7 @@ TEST(NewUser, AControllerTheUserMayNotOpenIsNamedWithWhatGivesAccess) {
     const std::string said{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_NE(said.find("Strategic Commander is plugged in at /dev/hidraw"), std::string::npos)
         << said;
-    EXPECT_EQ(controller.opens(), 0);
+    EXPECT_EQ(controller.Opens(), 0);
 }
 
 }  // namespace

@@ -13,13 +13,13 @@ using namespace std::chrono_literals;
 
 class StepDriver final : public TimerDriver {
 public:
-    void start(Clock::Duration p, std::function<void()> f) override {
+    void Start(Clock::Duration p, std::function<void()> f) override {
         period = p;
         fire = std::move(f);
         running = true;
         ++starts;
     }
-    void stop() override { running = false; }
+    void Stop() override { running = false; }
 
     Clock::Duration period{};
     std::function<void()> fire;
@@ -34,9 +34,9 @@ TEST(OneShot, ReadsDisabledOnceItsIntervalHasPassed) {
     delay.SetInterval(250);
     delay.SetEnabled(true);
     EXPECT_TRUE(delay.Enabled());
-    clock.advance(249ms);
+    clock.Advance(249ms);
     EXPECT_TRUE(delay.Enabled());
-    clock.advance(1ms);
+    clock.Advance(1ms);
     EXPECT_FALSE(delay.Enabled()) << "no event needs to be handled for the expiry";
 }
 
@@ -47,12 +47,12 @@ TEST(OneShot, ArmingAgainWithTheSameIntervalKeepsTheExpiry) {
     delay.SetInterval(100);
     delay.SetEnabled(true);
     for (int tick = 0; tick < 9; ++tick) {
-        clock.advance(10ms);
+        clock.Advance(10ms);
         delay.SetInterval(100);
         delay.SetEnabled(true);
     }
     EXPECT_TRUE(delay.Enabled());
-    clock.advance(10ms);
+    clock.Advance(10ms);
     EXPECT_FALSE(delay.Enabled());
     delay.SetEnabled(true);
     EXPECT_TRUE(delay.Enabled()) << "an expired one-shot arms anew";
@@ -65,18 +65,18 @@ TEST(OneShot, ArmingWithAnotherIntervalKeepsTheEarlierDeadline) {
     delay.SetInterval(250);
     delay.SetEnabled(true);
     for (int tick = 0; tick < 49; ++tick) {
-        clock.advance(5ms);
+        clock.Advance(5ms);
         delay.SetInterval(tick % 2 == 0 ? 100 : 250);
         delay.SetEnabled(true);
     }
     EXPECT_TRUE(delay.Enabled());
-    clock.advance(5ms);
+    clock.Advance(5ms);
     EXPECT_FALSE(delay.Enabled());
     delay.SetInterval(100);
     delay.SetEnabled(true);
-    clock.advance(99ms);
+    clock.Advance(99ms);
     EXPECT_TRUE(delay.Enabled()) << "once expired it arms with its new interval";
-    clock.advance(1ms);
+    clock.Advance(1ms);
     EXPECT_FALSE(delay.Enabled());
 }
 

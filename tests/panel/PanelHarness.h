@@ -12,7 +12,7 @@
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "StepTimerDriver.h"
-#include "panel/Dialog1.h"
+#include "panel/ControlPanel.h"
 #include "panel/TrayArea.h"
 
 namespace qv::test {
@@ -56,13 +56,13 @@ public:
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}, TrayArea* desktopTray = nullptr) {
-        MessageBox::clearAnswered();
+        MessageBox::ClearAnswered();
         if (withController) {
-            hid.addController();
+            hid.AddController();
         }
         tray.available = trayAvailable;
         tray.reports = &hid.featureReports;
-        panel = std::make_unique<Dialog1>(PanelParts{
+        panel = std::make_unique<ControlPanel>(PanelParts{
             .model = model,
             .link = link,
             .clock = clock,
@@ -88,10 +88,10 @@ struct PanelHarness {
     // The controller's next input report: the report ID, then bytes 1..6.
     void Report(Bytes bytes) { hid.present.front().waiting.push_back(std::move(bytes)); }
 
-    const PanelControls& c() const { return panel->Controls(); }
-    const PanelMenus& m() const { return panel->Menus(); }
-    PrecisionTimer& ccTimer() { return panel->TheEngine().ccTimer; }
-    PrecisionTimer& ssTimer() { return panel->TheEngine().ssTimer; }
+    const PanelControls& Controls() const { return panel->Controls(); }
+    const PanelMenus& Menus() const { return panel->Menus(); }
+    PrecisionTimer& CcTimer() { return panel->TheEngine().ccTimer; }
+    PrecisionTimer& SsTimer() { return panel->TheEngine().ssTimer; }
 
     FakeClock clock;
     ScriptedHid hid{&clock};
@@ -105,7 +105,7 @@ struct PanelHarness {
     Model model;
     SequenceRing ring;
     FakeBrowsers browsers;
-    std::unique_ptr<Dialog1> panel;
+    std::unique_ptr<ControlPanel> panel;
 };
 
 }  // namespace qv::test

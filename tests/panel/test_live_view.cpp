@@ -6,7 +6,7 @@
 
 #include "LiveViewPanel.h"
 #include "QtTestApp.h"
-#include "panel/PanelPictures.h"
+#include "ui/PanelPictures.h"
 
 namespace qv {
 namespace {

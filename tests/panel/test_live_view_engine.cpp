@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PanelHarness.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv {
 namespace {
@@ -20,10 +20,10 @@ protected:
 
     void Tick(const test::Bytes& report) {
         h.hid.present.front().waiting.push_back(report);
-        h.ss.fire();
+        h.ss.Fire();
     }
     QColor Face(QWidget* control) const { return control->palette().color(QPalette::Button); }
-    QColor SlotFace(int slot) const { return Face(h.c().btnKEY[slot]); }
+    QColor SlotFace(int slot) const { return Face(h.Controls().btnKEY[slot]); }
 
     test::PanelHarness h;
     Model& model = h.model;
@@ -47,20 +47,20 @@ TEST_F(PanelPreview, SlotColoursChangeOnTransitionsOnly) {
     Tick(Report(0, 0x01));
     Tick(Report());
     EXPECT_EQ(SlotFace(7), kIdleFace);
-    EXPECT_TRUE(sink.keyDowns().empty());
+    EXPECT_TRUE(sink.KeyDowns().empty());
 }
 
 TEST_F(PanelPreview, MouseModeColoursSimulateMouseAndLeavesDirectionsAlone) {
-    h.c().chkSimMouse->SetValue(1);
+    h.Controls().chkSimMouse->SetValue(1);
     Tick(Report(300));
-    EXPECT_EQ(Face(h.c().chkSimMouse), kActiveFace);
+    EXPECT_EQ(Face(h.Controls().chkSimMouse), kActiveFace);
     EXPECT_EQ(SlotFace(3), kIdleFace);
     Tick(Report(50));
-    EXPECT_EQ(Face(h.c().chkSimMouse), kIdleFace);
+    EXPECT_EQ(Face(h.Controls().chkSimMouse), kIdleFace);
 
-    h.c().chkMovement->SetValue(0);
+    h.Controls().chkMovement->SetValue(0);
     Tick(Report(300));
-    EXPECT_EQ(Face(h.c().chkSimMouse), kIdleFace);
+    EXPECT_EQ(Face(h.Controls().chkSimMouse), kIdleFace);
     EXPECT_TRUE(sink.records.empty());
 }
 
@@ -69,12 +69,12 @@ TEST_F(PanelPreview, DirectionHeldWhileShownSendsNoKeyDownInTheTray) {
     h.panel->Send_Click();
     Tick(Report(300));
     Tick(Report(300));
-    EXPECT_TRUE(sink.keyDowns().empty());
+    EXPECT_TRUE(sink.KeyDowns().empty());
     // A stick that rises in the tray is pressed as usual.
     Tick(Report());
-    sink.clear();
+    sink.Clear();
     Tick(Report(300));
-    EXPECT_EQ(sink.keyDowns(), std::vector<uint16_t>{0x44});
+    EXPECT_EQ(sink.KeyDowns(), std::vector<uint16_t>{0x44});
 }
 
 TEST_F(PanelPreview, HeldShiftButtonWinsOverAClickOnAPage) {
@@ -83,7 +83,7 @@ TEST_F(PanelPreview, HeldShiftButtonWinsOverAClickOnAPage) {
     for (int t = 0; t < 20; ++t) {
         Tick(Report(0, 0, 0x11));
     }
-    const auto& pages = h.c().lblButton;
+    const auto& pages = h.Controls().lblButton;
     EXPECT_EQ(pages[0]->height(), 105);
     EXPECT_EQ(pages[2]->height(), 25);
     EXPECT_EQ(pages[2]->y(), 432);
@@ -95,7 +95,7 @@ TEST_F(PanelPreview, RenderedPanelFollowsShiftButtonAndMode) {
     for (int t = 0; t < 20; ++t) {
         Tick(Report(0, 0, 0x22));
     }
-    const PanelControls& c = h.c();
+    const PanelControls& c = h.Controls();
     EXPECT_EQ(c.btnKEY[22]->text(), "Airstrike");
     EXPECT_EQ(c.btnKEY[7]->text(), QString::fromStdString(model.KeyLabel[1][7]));
 

@@ -27,8 +27,9 @@ TEST(PanelPicture, GroupTitlesHeadTheEnabledButtonsAndNoControlHidesThem) {
     test::PanelHarness h;
     const QImage picture(QStringLiteral(":/quorvane/panel.png"));
     ASSERT_FALSE(picture.isNull());
-    for (const QWidget* headed : std::initializer_list<const QWidget*>{
-             h.c().chkMovement, h.c().chkAngles, h.c().chkWalk, h.c().chkCCTIMER}) {
+    for (const QWidget* headed :
+         std::initializer_list<const QWidget*>{h.Controls().chkMovement, h.Controls().chkAngles,
+                                               h.Controls().chkWalk, h.Controls().chkCCTIMER}) {
         EXPECT_TRUE(InkAbove(picture, headed->geometry(), 50))
             << "no title over " << headed->geometry().topLeft().x() << ","
             << headed->geometry().topLeft().y();

@@ -42,9 +42,9 @@ TEST(RunPanel, AnEngineTimerThatFailsToStartEndsTheProgramSayingWhy) {
     TerminationSignals terminations;
     TimerFdDriver driver;
     EndOnTimerFailure(*h.panel, driver);
-    MessageBox::clearAnswered();
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    QTimer::singleShot(0, [&driver] { driver.start(std::chrono::milliseconds(-1), [] {}); });
+    MessageBox::ClearAnswered();
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    QTimer::singleShot(0, [&driver] { driver.Start(std::chrono::milliseconds(-1), [] {}); });
     QTimer guard;
     guard.callOnTimeout([] { QCoreApplication::exit(2); });
     guard.start(10000);
@@ -56,8 +56,8 @@ TEST(RunPanel, AnEngineTimerThatFailsToStartEndsTheProgramSayingWhy) {
         "Quorvane can't go on: the engine's timer can't be started (timerfd_settime: Invalid "
         "argument).";
     EXPECT_EQ(said, "quorvane: " + why + "\n");
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    EXPECT_EQ(MessageBox::answered()[0].text.toStdString(), why);
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    EXPECT_EQ(MessageBox::Answered()[0].text.toStdString(), why);
     EXPECT_EQ(h.sink.closeCount, 1) << "what was held down is let go";
     EXPECT_EQ(h.hid.closed, 1);
     EXPECT_FALSE(h.panel->isVisible());
@@ -72,9 +72,9 @@ TEST(RunPanel, AFailingTimerLetsGoBeforeItsBoxAndExitsOnceWhateverComesMeanwhile
     EndOnTimerFailure(*h.panel, driver);
     std::vector<uint16_t> upAtTheBox;
     std::size_t sleepsAtTheBox = 0;
-    MessageBox::clearAnswered();
-    MessageBox::answerAll([&](const MessageBox::Shown&) {
-        upAtTheBox = h.sink.keyUps();
+    MessageBox::ClearAnswered();
+    MessageBox::AnswerAll([&](const MessageBox::Shown&) {
+        upAtTheBox = h.sink.KeyUps();
         sleepsAtTheBox = h.clock.sleeps.size();
         raise(SIGTERM);
         for (int wait = 0; wait < 200 && !h.panel->Unloaded(); ++wait) {
@@ -82,10 +82,10 @@ TEST(RunPanel, AFailingTimerLetsGoBeforeItsBoxAndExitsOnceWhateverComesMeanwhile
         }
     });
     QTimer::singleShot(0, [&h, &driver] {
-        h.c().Send->click();
+        h.Controls().Send->click();
         h.Report({1, 0, 0, 0, 0, 0x01, 0});
-        h.ss.fire();
-        driver.start(std::chrono::milliseconds(-1), [] {});
+        h.ss.Fire();
+        driver.Start(std::chrono::milliseconds(-1), [] {});
     });
     QTimer guard;
     guard.callOnTimeout([] { QCoreApplication::exit(2); });

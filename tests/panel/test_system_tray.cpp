@@ -27,11 +27,11 @@ using namespace std::chrono_literals;
 class TrayDesktop final {
 public:
     TrayDesktop() {
-        if (server_.display().empty()) {
-            whyNot_ = server_.whyNot();
+        if (server_.XDisplay().empty()) {
+            whyNot_ = server_.WhyNot();
             return;
         }
-        display_ = XOpenDisplay(server_.display().c_str());
+        display_ = XOpenDisplay(server_.XDisplay().c_str());
         if (display_ == nullptr) {
             whyNot_ = "the test's X server refuses connections";
             return;
@@ -40,7 +40,7 @@ public:
             whyNot_ = "trayer, the notification area, is not installed or did not start";
             return;
         }
-        setenv("DISPLAY", server_.display().c_str(), 1);
+        setenv("DISPLAY", server_.XDisplay().c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
     }
 
@@ -54,7 +54,7 @@ public:
     // Starts the notification area; true once it has taken its place on the screen.
     bool StartArea() {
         trayer_ = Spawn({"/usr/bin/env", "trayer", "--edge", "top", "--align", "right"},
-                        {"DISPLAY=" + server_.display()});
+                        {"DISPLAY=" + server_.XDisplay()});
         const Atom selection = XInternAtom(display_, "_NET_SYSTEM_TRAY_S0", False);
         const auto end = std::chrono::steady_clock::now() + 10s;
         while (XGetSelectionOwner(display_, selection) == None) {
@@ -79,7 +79,7 @@ public:
     TrayDesktop(const TrayDesktop&) = delete;
     TrayDesktop& operator=(const TrayDesktop&) = delete;
 
-    const std::string& whyNot() const { return whyNot_; }
+    const std::string& WhyNot() const { return whyNot_; }
 
     // Where the icon window stands on the screen once the notification area has taken it in,
     // as X sees it; Qt's own idea of the icon's geometry misses the notification area's offset.
@@ -168,8 +168,8 @@ QRect DockedIcon() {
 class DesktopTray : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!desktop.whyNot().empty()) {
-            GTEST_SKIP() << desktop.whyNot();
+        if (!desktop.WhyNot().empty()) {
+            GTEST_SKIP() << desktop.WhyNot();
         }
         ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
     }
@@ -178,10 +178,10 @@ protected:
 TEST_F(DesktopTray, TheIconDocksWithItsTipAndMenuAndLeaves) {
     PanelHarness h;
     SystemTray tray;
-    tray.AddIcon(h.panel->windowIcon(), h.m().TrayOptions);
+    tray.AddIcon(h.panel->windowIcon(), h.Menus().TrayOptions);
     EXPECT_FALSE(DockedIcon().isEmpty()) << "the notification area shows the icon";
     EXPECT_EQ(tray.Icon().toolTip(), QStringLiteral("Quorvane"));
-    EXPECT_EQ(tray.Icon().contextMenu(), h.m().TrayOptions);
+    EXPECT_EQ(tray.Icon().contextMenu(), h.Menus().TrayOptions);
     tray.DeleteIcon();
     EXPECT_FALSE(tray.Icon().isVisible());
     EXPECT_TRUE(Eventually([] { return IconWindow() == nullptr; }));
@@ -191,7 +191,7 @@ TEST_F(DesktopTray, StartEngineGoesToTheTrayAndADoubleClickOnTheIconRestores) {
     SystemTray tray;
     PanelHarness h(true, true, {}, &tray);
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     EXPECT_FALSE(h.panel->isVisible());
     const QRect icon = DockedIcon();
     ASSERT_FALSE(icon.isEmpty());
@@ -209,24 +209,24 @@ TEST_F(DesktopTray, ARightClickOpensTheMenuWhosePauseAndRestoreWork) {
     SystemTray tray;
     PanelHarness h(true, true, {}, &tray);
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     const QRect icon = DockedIcon();
     ASSERT_FALSE(icon.isEmpty());
-    QMenu* menu = h.m().TrayOptions;
+    QMenu* menu = h.Menus().TrayOptions;
 
     desktop.Click(icon, kRight);
     ASSERT_TRUE(Eventually([menu] { return menu->isVisible(); }));
-    desktop.Click(menu->actionGeometry(h.m().TrayPause).translated(menu->pos()), kLeft);
+    desktop.Click(menu->actionGeometry(h.Menus().TrayPause).translated(menu->pos()), kLeft);
     EXPECT_TRUE(Eventually([menu] { return !menu->isVisible(); }));
-    EXPECT_EQ(h.m().TrayPause->text(), QStringLiteral("Resume Engine"));
+    EXPECT_EQ(h.Menus().TrayPause->text(), QStringLiteral("Resume Engine"));
     EXPECT_FALSE(h.ss.running);
 
     desktop.Click(icon, kRight);
     ASSERT_TRUE(Eventually([menu] { return menu->isVisible(); }));
-    desktop.Click(menu->actionGeometry(h.m().TrayRestore).translated(menu->pos()), kLeft);
+    desktop.Click(menu->actionGeometry(h.Menus().TrayRestore).translated(menu->pos()), kLeft);
     EXPECT_TRUE(Eventually([&h] { return h.panel->isVisible(); }));
     EXPECT_FALSE(tray.Icon().isVisible());
-    EXPECT_EQ(h.m().TrayPause->text(), QStringLiteral("Resume Engine")) << "still paused";
+    EXPECT_EQ(h.Menus().TrayPause->text(), QStringLiteral("Resume Engine")) << "still paused";
 }
 
 // The desktop's panel quits while ours stands in its notification area, then comes back.
@@ -234,7 +234,7 @@ TEST_F(DesktopTray, WithoutTheAreaThePanelStandsMinimisedAndTheIconReturnsWithIt
     SystemTray tray;
     PanelHarness h(true, true, {}, &tray);
     h.Start();
-    h.c().Send->click();
+    h.Controls().Send->click();
     ASSERT_FALSE(DockedIcon().isEmpty());
 
     desktop.StopArea();

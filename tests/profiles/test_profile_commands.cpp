@@ -9,8 +9,8 @@
 #include "ProfileText.h"
 #include "QtTestApp.h"
 #include "TempFolder.h"
-#include "profiles/Filename.h"
 #include "profiles/ProfileCommands.h"
+#include "profiles/ProfileNameDialog.h"
 #include "profiles/ProfileWriter.h"
 #include "ui/MessageBox.h"
 
@@ -22,10 +22,10 @@ protected:
     ProfileCommandsTest() {
         FillDefaults(*model);
         model->axes.Limits = {512, -512, 512, -512, 512, -512};
-        MessageBox::clearAnswered();
+        MessageBox::ClearAnswered();
         rules.Changed = [this] { ++settingsLoaded; };
     }
-    ~ProfileCommandsTest() override { MessageBox::clearAnswered(); }
+    ~ProfileCommandsTest() override { MessageBox::ClearAnswered(); }
 
     std::filesystem::path File(const char* name) const {
         return std::filesystem::path(folder.toStdString()) / name;
@@ -43,19 +43,19 @@ protected:
     SettingsRules rules{model->settings};
     // How many settings loads have set.
     int settingsLoaded = 0;
-    Filename dialog;
+    ProfileNameDialog dialog;
     ProfileCommands commands{*model, rules, dialog, nullptr, folder};
 };
 
 TEST_F(ProfileCommandsTest, AFirstRunKeepsTheDefaultsSilently) {
     const auto before = std::make_unique<Model>(*model);
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    dialog.setNextAnswer(QStringLiteral("never asked.qv1"));
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    dialog.SetNextAnswer(QStringLiteral("never asked.qv1"));
     commands.LoadDefaultProfile = true;
     commands.menLoad_Click();
     EXPECT_FALSE(commands.LoadDefaultProfile);
-    EXPECT_TRUE(dialog.answerPending());
-    EXPECT_TRUE(MessageBox::answered().isEmpty());
+    EXPECT_TRUE(dialog.AnswerPending());
+    EXPECT_TRUE(MessageBox::Answered().isEmpty());
     EXPECT_EQ(settingsLoaded, 0);
     EXPECT_TRUE(ModelIs(*before));
     EXPECT_FALSE(QDir(folder).exists());
@@ -89,62 +89,62 @@ TEST_F(ProfileCommandsTest, StartUpTakesTheDefaultProfileWhateverItsCase) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(model->KeyLabel[0][0], "") << "two matches: none is loaded";
     EXPECT_NE(said.find("\"DeFault.qv1\" \"default.qv1\""), std::string::npos) << said;
-    EXPECT_TRUE(MessageBox::answered().isEmpty());
+    EXPECT_TRUE(MessageBox::Answered().isEmpty());
 }
 
 TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
     QDir().mkpath(folder);
     test::Put(File("bad.qv1"), test::Head() + test::Lines({0, 87, 0, 0}) + test::Lines({0, 70000}));
     const auto before = std::make_unique<Model>(*model);
-    dialog.setNextAnswer(QStringLiteral("bad.qv1"));
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    dialog.SetNextAnswer(QStringLiteral("bad.qv1"));
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
     commands.menLoad_Click();
 
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    const QString text = MessageBox::answered().first().text;
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    const QString text = MessageBox::Answered().first().text;
     EXPECT_TRUE(text.contains(folder + QStringLiteral("/bad.qv1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("line 18: a number outside"))) << text.toStdString();
     EXPECT_TRUE(ModelIs(*before));
     EXPECT_EQ(settingsLoaded, 0);
 
-    dialog.setNextAnswer(QString());
+    dialog.SetNextAnswer(QString());
     commands.menLoad_Click();
-    EXPECT_EQ(MessageBox::answered().size(), 1) << "no choice, no load";
+    EXPECT_EQ(MessageBox::Answered().size(), 1) << "no choice, no load";
 }
 
 TEST_F(ProfileCommandsTest, SavingAsksBeforeOverwriting) {
-    dialog.setNextAnswer(QStringLiteral("test"));
+    dialog.SetNextAnswer(QStringLiteral("test"));
     commands.menSave_Click();
     EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
-    EXPECT_TRUE(MessageBox::answered().isEmpty()) << "a new name is not asked about";
+    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "a new name is not asked about";
 
     model->KeyLabel[2][3] = "changed";
     const std::string saved = test::Contents(File("test.qv1"));
-    dialog.setNextAnswer(QStringLiteral("test.qv1"));
-    MessageBox::setNextAnswer(QMessageBox::No);
+    dialog.SetNextAnswer(QStringLiteral("test.qv1"));
+    MessageBox::SetNextAnswer(QMessageBox::No);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    const MessageBox::Shown question = MessageBox::answered().first();
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    const MessageBox::Shown question = MessageBox::Answered().first();
     EXPECT_EQ(question.title, QStringLiteral("File Overwrite"));
     EXPECT_EQ(question.text,
               QStringLiteral("Are you sure you want to overwrite the existing file?"));
     EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(test::Contents(File("test.qv1")), saved);
 
-    dialog.setNextAnswer(QStringLiteral("test"));
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    dialog.SetNextAnswer(QStringLiteral("test"));
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
     commands.menSave_Click();
     EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
 }
 
 TEST_F(ProfileCommandsTest, ASaveThatCanNotBeDoneSaysWhy) {
     const auto refusal = [this](const QString& answer) {
-        dialog.setNextAnswer(answer);
-        MessageBox::clearAnswered();
-        MessageBox::setNextAnswer(QMessageBox::Ok);
+        dialog.SetNextAnswer(answer);
+        MessageBox::ClearAnswered();
+        MessageBox::SetNextAnswer(QMessageBox::Ok);
         commands.menSave_Click();
-        EXPECT_EQ(MessageBox::answered().size(), 1) << answer.toStdString();
-        return MessageBox::answered().value(0).text;
+        EXPECT_EQ(MessageBox::Answered().size(), 1) << answer.toStdString();
+        return MessageBox::Answered().value(0).text;
     };
     EXPECT_TRUE(refusal(QStringLiteral("*.qv1")).contains(QStringLiteral("wildcard")));
     EXPECT_TRUE(refusal(QStringLiteral("sub/x")).contains(QStringLiteral("No such file")));
@@ -157,11 +157,11 @@ TEST_F(ProfileCommandsTest, AProfileThatCanNotBeSavedIsNotOfferedForOverwriting)
     QDir().mkpath(folder);
     test::Put(File("x.qv1"), "kept\r\n");
     model->KeyLabel[1][30] = std::string(300, 'x');
-    dialog.setNextAnswer(QStringLiteral("x"));
-    MessageBox::setNextAnswer(QMessageBox::No);
+    dialog.SetNextAnswer(QStringLiteral("x"));
+    MessageBox::SetNextAnswer(QMessageBox::No);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("Save Profile"))
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    EXPECT_EQ(MessageBox::Answered().first().title, QStringLiteral("Save Profile"))
         << "the refusal, not the overwrite question";
     EXPECT_EQ(test::Contents(File("x.qv1")), "kept\r\n");
 }
@@ -186,11 +186,11 @@ TEST_F(ProfileCommandsTest, SavingALinkedProfileWritesWhereTheLinkPoints) {
     fs::create_symlink("chain.qv1", File("linked.qv1"));
     const std::string profile = WriteProfile(*model, model->settings).bytes;
 
-    dialog.setNextAnswer(QStringLiteral("linked"));
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    dialog.SetNextAnswer(QStringLiteral("linked"));
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    EXPECT_EQ(MessageBox::answered().first().title, QStringLiteral("File Overwrite"));
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    EXPECT_EQ(MessageBox::Answered().first().title, QStringLiteral("File Overwrite"));
     EXPECT_EQ(test::Contents(synced / "real.qv1"), profile);
     EXPECT_TRUE(fs::is_symlink(File("linked.qv1")));
     EXPECT_TRUE(fs::is_symlink(File("chain.qv1")));
@@ -200,9 +200,9 @@ TEST_F(ProfileCommandsTest, SavingALinkedProfileWritesWhereTheLinkPoints) {
     // The linked profile is not there yet (a sync that has not brought it): it is made where the
     // link points, as nothing is overwritten.
     fs::create_symlink(synced / "new.qv1", File("new.qv1"));
-    dialog.setNextAnswer(QStringLiteral("new"));
+    dialog.SetNextAnswer(QStringLiteral("new"));
     commands.menSave_Click();
-    EXPECT_EQ(MessageBox::answered().size(), 1);
+    EXPECT_EQ(MessageBox::Answered().size(), 1);
     EXPECT_EQ(test::Contents(synced / "new.qv1"), profile);
     EXPECT_TRUE(fs::is_symlink(File("new.qv1")));
     EXPECT_EQ(Entries(synced), (std::vector<std::string>{"new.qv1", "real.qv1"}));
@@ -214,12 +214,12 @@ TEST_F(ProfileCommandsTest, AReadOnlyProfileIsRefusedWithoutAQuestion) {
     test::Put(File("kept.qv1"), "kept\r\n");
     fs::permissions(File("kept.qv1"),
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    dialog.setNextAnswer(QStringLiteral("kept"));
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    dialog.SetNextAnswer(QStringLiteral("kept"));
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
     commands.menSave_Click();
 
-    ASSERT_EQ(MessageBox::answered().size(), 1);
-    const MessageBox::Shown refusal = MessageBox::answered().first();
+    ASSERT_EQ(MessageBox::Answered().size(), 1);
+    const MessageBox::Shown refusal = MessageBox::Answered().first();
     EXPECT_EQ(refusal.title, QStringLiteral("Save Profile"));
     EXPECT_TRUE(refusal.text.contains(folder + QStringLiteral("/kept.qv1")))
         << refusal.text.toStdString();
@@ -233,13 +233,13 @@ TEST_F(ProfileCommandsTest, NamesUpToTheFileSystemsLimitSave) {
     for (const QString& typed : {QString(122, QChar(0xFC)) + QStringLiteral("ab"),
                                  QString(125, QChar(0xFC)) + QStringLiteral("a")}) {
         const QByteArray name = QFile::encodeName(typed + QStringLiteral(".qv1"));
-        dialog.setNextAnswer(typed);
+        dialog.SetNextAnswer(typed);
         commands.menSave_Click();
-        EXPECT_TRUE(MessageBox::answered().isEmpty())
-            << name.size() << " bytes: " << MessageBox::answered().value(0).text.toStdString();
+        EXPECT_TRUE(MessageBox::Answered().isEmpty())
+            << name.size() << " bytes: " << MessageBox::Answered().value(0).text.toStdString();
         EXPECT_EQ(test::Contents(File(name.constData())),
                   WriteProfile(*model, model->settings).bytes);
-        MessageBox::clearAnswered();
+        MessageBox::ClearAnswered();
     }
     EXPECT_EQ(Entries(File("")).size(), 2u);
 }

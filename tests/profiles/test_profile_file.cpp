@@ -24,7 +24,7 @@ std::vector<std::string> Entries(const fs::path& folder) {
 
 TEST(SaveProfileFile, CreatesTheFolderAndReplacesTheFile) {
     test::TempFolder temp;
-    const fs::path folder = temp.path() / "Strategic Commander";
+    const fs::path folder = temp.Path() / "Strategic Commander";
     EXPECT_EQ(SaveProfileFile(folder, "a.qv1", "1\r\n"), std::nullopt);
     EXPECT_EQ(test::Contents(folder / "a.qv1"), "1\r\n");
 
@@ -42,7 +42,7 @@ TEST(SaveProfileFile, CreatesTheFolderAndReplacesTheFile) {
 
 TEST(SaveProfileFile, AFailedSaveLeavesTheOldProfileWhole) {
     test::TempFolder temp;
-    test::Put(temp.path() / "a.qv1", "old\r\n");
+    test::Put(temp.Path() / "a.qv1", "old\r\n");
     size_t room = 10;
     const auto diskFills = [&room](int fd, const void* data, size_t size) -> ssize_t {
         if (room == 0) {
@@ -54,23 +54,23 @@ TEST(SaveProfileFile, AFailedSaveLeavesTheOldProfileWhole) {
         return written;
     };
     const std::optional<std::string> failure =
-        SaveProfileFile(temp.path(), "a.qv1", std::string(100, '1'), diskFills);
+        SaveProfileFile(temp.Path(), "a.qv1", std::string(100, '1'), diskFills);
     EXPECT_EQ(failure, "can't be written: No space left on device");
-    EXPECT_EQ(test::Contents(temp.path() / "a.qv1"), "old\r\n");
-    EXPECT_EQ(Entries(temp.path()), std::vector<std::string>{"a.qv1"});
+    EXPECT_EQ(test::Contents(temp.Path() / "a.qv1"), "old\r\n");
+    EXPECT_EQ(Entries(temp.Path()), std::vector<std::string>{"a.qv1"});
 
-    EXPECT_EQ(SaveProfileFile(temp.path(), "missing/b.qv1", "1\r\n"),
+    EXPECT_EQ(SaveProfileFile(temp.Path(), "missing/b.qv1", "1\r\n"),
               "can't be written: No such file or directory");
-    fs::create_directory(temp.path() / "c.qv1");
-    EXPECT_TRUE(SaveProfileFile(temp.path(), "c.qv1", "1\r\n"));
-    EXPECT_NE(SaveProfileFile(temp.path() / "a.qv1", "d.qv1", "1\r\n")->find("can't be created"),
+    fs::create_directory(temp.Path() / "c.qv1");
+    EXPECT_TRUE(SaveProfileFile(temp.Path(), "c.qv1", "1\r\n"));
+    EXPECT_NE(SaveProfileFile(temp.Path() / "a.qv1", "d.qv1", "1\r\n")->find("can't be created"),
               std::string::npos);
-    EXPECT_EQ(Entries(temp.path()), (std::vector<std::string>{"a.qv1", "c.qv1"}));
+    EXPECT_EQ(Entries(temp.Path()), (std::vector<std::string>{"a.qv1", "c.qv1"}));
 }
 
 TEST(SaveProfileFile, AsksToReplaceOnlyOnceTheNewProfileIsWritten) {
     test::TempFolder temp;
-    test::Put(temp.path() / "a.qv1", "old\r\n");
+    test::Put(temp.Path() / "a.qv1", "old\r\n");
     int asked = 0;
     const auto answer = [&asked](bool yes) {
         return [&asked, yes] {
@@ -82,30 +82,30 @@ TEST(SaveProfileFile, AsksToReplaceOnlyOnceTheNewProfileIsWritten) {
         errno = ENOSPC;
         return -1;
     };
-    EXPECT_TRUE(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", diskFull, answer(true)));
+    EXPECT_TRUE(SaveProfileFile(temp.Path(), "a.qv1", "new\r\n", diskFull, answer(true)));
     EXPECT_EQ(asked, 0) << "a save that can't be done asks nothing";
 
-    EXPECT_EQ(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", {}, answer(false)), std::nullopt);
+    EXPECT_EQ(SaveProfileFile(temp.Path(), "a.qv1", "new\r\n", {}, answer(false)), std::nullopt);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(test::Contents(temp.path() / "a.qv1"), "old\r\n");
-    EXPECT_EQ(Entries(temp.path()), std::vector<std::string>{"a.qv1"}) << "no leftovers";
+    EXPECT_EQ(test::Contents(temp.Path() / "a.qv1"), "old\r\n");
+    EXPECT_EQ(Entries(temp.Path()), std::vector<std::string>{"a.qv1"}) << "no leftovers";
 
-    EXPECT_EQ(SaveProfileFile(temp.path(), "a.qv1", "new\r\n", {}, answer(true)), std::nullopt);
-    EXPECT_EQ(test::Contents(temp.path() / "a.qv1"), "new\r\n");
-    EXPECT_EQ(SaveProfileFile(temp.path(), "b.qv1", "new\r\n", {}, answer(false)), std::nullopt);
+    EXPECT_EQ(SaveProfileFile(temp.Path(), "a.qv1", "new\r\n", {}, answer(true)), std::nullopt);
+    EXPECT_EQ(test::Contents(temp.Path() / "a.qv1"), "new\r\n");
+    EXPECT_EQ(SaveProfileFile(temp.Path(), "b.qv1", "new\r\n", {}, answer(false)), std::nullopt);
     EXPECT_EQ(asked, 2) << "a new name is not asked about";
-    EXPECT_EQ(test::Contents(temp.path() / "b.qv1"), "new\r\n");
+    EXPECT_EQ(test::Contents(temp.Path() / "b.qv1"), "new\r\n");
 }
 
 TEST(FileExists, OnlyForEntriesThatAreNotFolders) {
     test::TempFolder temp;
-    test::Put(temp.path() / "a.qv1", "1");
-    fs::create_symlink(temp.path() / "gone", temp.path() / "dangling");
-    EXPECT_TRUE(FileExists(temp.path() / "a.qv1"));
-    EXPECT_FALSE(FileExists(temp.path()));
-    EXPECT_FALSE(FileExists(temp.path() / "b.qv1"));
-    EXPECT_FALSE(FileExists(temp.path() / "dangling"));
-    EXPECT_FALSE(FileExists(temp.path() / "a.qv1" / "x"));
+    test::Put(temp.Path() / "a.qv1", "1");
+    fs::create_symlink(temp.Path() / "gone", temp.Path() / "dangling");
+    EXPECT_TRUE(FileExists(temp.Path() / "a.qv1"));
+    EXPECT_FALSE(FileExists(temp.Path()));
+    EXPECT_FALSE(FileExists(temp.Path() / "b.qv1"));
+    EXPECT_FALSE(FileExists(temp.Path() / "dangling"));
+    EXPECT_FALSE(FileExists(temp.Path() / "a.qv1" / "x"));
     EXPECT_FALSE(FileExists(""));
 }
 

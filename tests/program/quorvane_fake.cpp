@@ -25,7 +25,7 @@
 #include "app/TerminationSignals.h"
 #include "input/XTestSink.h"
 #include "model/Clock.h"
-#include "panel/Dialog1.h"
+#include "panel/ControlPanel.h"
 #include "panel/RunPanel.h"
 #include "panel/SystemTray.h"
 #include "timer/QtTimerDriver.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     qv::SystemClock clock;
     qv::test::ScriptedHid hid;
     if (!args.contains(QStringLiteral("--no-controller"))) {
-        hid.addController().waiting.push_back(
+        hid.AddController().waiting.push_back(
             args.contains(QStringLiteral("--idle")) ? kIdleReport : kBusyReport);
     }
     QTimer sweep;
@@ -88,17 +88,17 @@ int main(int argc, char** argv) {
     QTemporaryDir profiles;
     qv::Model model;
     qv::SequenceRing ring;
-    qv::Dialog1 panel({.model = model,
-                       .link = link,
-                       .clock = clock,
-                       .sink = sink,
-                       .ring = ring,
-                       .tray = tray,
-                       .ccDriver = &ccDriver,
-                       .ssDriver = &ssDriver,
-                       .calibrationDriver = &calibrationDriver,
-                       .profileFolder = profiles.path(),
-                       .inputProblem = {}});
+    qv::ControlPanel panel({.model = model,
+                            .link = link,
+                            .clock = clock,
+                            .sink = sink,
+                            .ring = ring,
+                            .tray = tray,
+                            .ccDriver = &ccDriver,
+                            .ssDriver = &ssDriver,
+                            .calibrationDriver = &calibrationDriver,
+                            .profileFolder = profiles.path(),
+                            .inputProblem = {}});
 
     const QString runMs = option("--run-ms");
     const QString grab = option("--grab");
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     qv::EndOnTimerFailure(panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
-              << hid.closed << ", key downs " << recording.keyDowns().size() << ", sink closed "
+              << hid.closed << ", key downs " << recording.KeyDowns().size() << ", sink closed "
               << recording.closeCount << std::endl;
     return status;
 }

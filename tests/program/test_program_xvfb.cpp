@@ -74,10 +74,10 @@ bool ControllerPresent() {
 class Program : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (server.display().empty()) {
-            GTEST_SKIP() << server.whyNot();
+        if (server.XDisplay().empty()) {
+            GTEST_SKIP() << server.WhyNot();
         }
-        display = XOpenDisplay(server.display().c_str());
+        display = XOpenDisplay(server.XDisplay().c_str());
         ASSERT_NE(display, nullptr);
         XSetErrorHandler(IgnoreXError);
     }
@@ -96,7 +96,7 @@ TEST_F(Program, WithoutTheControllerOneMessageAndOkEndsItWithAFailure) {
         GTEST_SKIP() << "a controller is plugged in, so the program would start";
     }
     const pid_t program =
-        Spawn({QUORVANE_BINARY}, {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb"});
+        Spawn({QUORVANE_BINARY}, {"DISPLAY=" + server.XDisplay(), "QT_QPA_PLATFORM=xcb"});
     const Window box = WaitForWindow(display, "Quorvane Initialization Error", 30s);
     EXPECT_NE(box, None) << "the message box";
     EXPECT_EQ(FindWindow(display, DefaultRootWindow(display), "Quorvane"), None)
@@ -207,7 +207,7 @@ TEST_F(Program, AboutAndAWebPageFromTheMenusThenExitLeavesNothingRunning) {
         std::filesystem::temp_directory_path() / ("quorvane-menus-" + std::to_string(getpid()));
     const pid_t program =
         Spawn({"/bin/sh", "-c", "exec \"$0\" --idle > \"$1\"", QUORVANE_FAKE, out},
-              {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb"});
+              {"DISPLAY=" + server.XDisplay(), "QT_QPA_PLATFORM=xcb"});
     const auto menus = ReadMenus(out);
     std::remove(out.c_str());
     ASSERT_EQ(menus.count("Miscellaneous"), 1u) << "the panel is up";
@@ -285,7 +285,7 @@ std::vector<unsigned> KeysDown(Display* display) {
 TEST_F(Program, HangingUpLetsGoOfEveryKeyHeldThroughTheXServer) {
     // The scripted controller holds the stick down and right, and the panel goes to the tray.
     const pid_t program = Spawn({QUORVANE_FAKE, "--xtest", "--start"},
-                                {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=offscreen"});
+                                {"DISPLAY=" + server.XDisplay(), "QT_QPA_PLATFORM=offscreen"});
     const unsigned right = XKeysymToKeycode(display, XK_d);
     const auto end = std::chrono::steady_clock::now() + 30s;
     std::vector<unsigned> down;
@@ -329,8 +329,8 @@ std::vector<long> Cardinals(Display* display, Window window, const char* name) {
 
 struct Place {
     int left = 0, top = 0, width = 0, height = 0;
-    int centreX() const { return left + width / 2; }
-    int centreY() const { return top + height / 2; }
+    int CentreX() const { return left + width / 2; }
+    int CentreY() const { return top + height / 2; }
 };
 
 // A window with the frame the window manager put round it: the place the user sees.
@@ -359,16 +359,16 @@ Place FramedPlace(Display* display, Window window) {
 // With a window manager, the windows the panel opens come up where the user expects them.
 TEST(ProgramOnADesktop, TheCalibrationDialogAndTheWebPageWindowComeUpCentred) {
     Desktop desktop;
-    if (!desktop.whyNot().empty()) {
-        GTEST_SKIP() << desktop.whyNot();
+    if (!desktop.WhyNot().empty()) {
+        GTEST_SKIP() << desktop.WhyNot();
     }
-    Display* display = XOpenDisplay(desktop.display().c_str());
+    Display* display = XOpenDisplay(desktop.XDisplay().c_str());
     ASSERT_NE(display, nullptr);
     const std::string out =
         std::filesystem::temp_directory_path() / ("quorvane-places-" + std::to_string(getpid()));
     const pid_t program =
         Spawn({"/bin/sh", "-c", "exec \"$0\" --idle > \"$1\"", QUORVANE_FAKE, out},
-              {"DISPLAY=" + desktop.display(), "QT_QPA_PLATFORM=xcb"});
+              {"DISPLAY=" + desktop.XDisplay(), "QT_QPA_PLATFORM=xcb"});
     const auto menus = ReadMenus(out);
     std::remove(out.c_str());
     const Window panel = WaitForWindow(display, "Quorvane", 10s);
@@ -378,10 +378,10 @@ TEST(ProgramOnADesktop, TheCalibrationDialogAndTheWebPageWindowComeUpCentred) {
             PickFromMenu(display, menus.at("Tools"), 1);
             const Window dialog = WaitForWindow(display, "Calibration", 10s);
             const Place place = FramedPlace(display, dialog);
-            EXPECT_NEAR(place.centreX(), owner.centreX(), 1) << opening << " opening";
-            EXPECT_NEAR(place.centreY(), owner.centreY(), 1) << opening << " opening";
-            desktop.click(dialog, 176, 160, 1);  // Cancel, at its design place
-            EXPECT_TRUE(desktop.waitUntilHidden(dialog, 5s));
+            EXPECT_NEAR(place.CentreX(), owner.CentreX(), 1) << opening << " opening";
+            EXPECT_NEAR(place.CentreY(), owner.CentreY(), 1) << opening << " opening";
+            desktop.Click(dialog, 176, 160, 1);  // Cancel, at its design place
+            EXPECT_TRUE(desktop.WaitUntilHidden(dialog, 5s));
         }
 
         PickFromMenu(display, menus.at("Tools"), 2);
@@ -392,8 +392,8 @@ TEST(ProgramOnADesktop, TheCalibrationDialogAndTheWebPageWindowComeUpCentred) {
         area.resize(4);
         const Place free{static_cast<int>(area[0]), static_cast<int>(area[1]),
                          static_cast<int>(area[2]), static_cast<int>(area[3])};
-        EXPECT_NEAR(place.centreX(), free.centreX(), 1) << "the web-page window";
-        EXPECT_NEAR(place.centreY(), free.centreY(), 1) << "the web-page window";
+        EXPECT_NEAR(place.CentreX(), free.CentreX(), 1) << "the web-page window";
+        EXPECT_NEAR(place.CentreY(), free.CentreY(), 1) << "the web-page window";
         EXPECT_GE(place.top, free.top);
         EXPECT_LE(place.top + place.height, free.top + free.height);
     } else {
@@ -473,7 +473,7 @@ TEST(ProgramWithoutDisplay, ADisplayThatCannotBeOpenedIsNamedInOneLine) {
 TEST_F(Program, AWaylandDisplayThatCannotBeOpenedLeavesTheWindowsToX) {
     const pid_t program =
         Spawn({QUORVANE_BINARY},
-              {"DISPLAY=" + server.display(), std::string("WAYLAND_DISPLAY=") + kDeadWayland,
+              {"DISPLAY=" + server.XDisplay(), std::string("WAYLAND_DISPLAY=") + kDeadWayland,
                std::string("XDG_RUNTIME_DIR=") + kNoRuntime, "QT_QPA_PLATFORM="});
     const auto end = std::chrono::steady_clock::now() + 30s;
     Window window = None;

@@ -10,12 +10,12 @@ namespace qv::test {
 // A clock that stands still until told to move; sleeping moves it and is remembered.
 class FakeClock final : public Clock {
 public:
-    Duration now() const override { return now_; }
-    void sleep(std::chrono::milliseconds ms) override {
+    Duration Now() const override { return now_; }
+    void Sleep(std::chrono::milliseconds ms) override {
         sleeps.push_back(ms);
         now_ += ms;
     }
-    void advance(Duration by) { now_ += by; }
+    void Advance(Duration by) { now_ += by; }
 
     std::vector<std::chrono::milliseconds> sleeps;
 

@@ -8,7 +8,7 @@
 #include "model/Startup.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
-#include "panel/PanelLook.h"
+#include "ui/PanelLook.h"
 
 namespace qv::test {
 

@@ -9,7 +9,7 @@ namespace qv::test {
 // Every message box of a test program is answered through the hook: one that the test did not
 // queue an answer for fails the test at once.
 inline const bool kMessageBoxesAnswered = [] {
-    MessageBox::answerAll([](const MessageBox::Shown& box) {
+    MessageBox::AnswerAll([](const MessageBox::Shown& box) {
         ADD_FAILURE() << "an unexpected message box \"" << box.title.toStdString()
                       << "\": " << box.text.toStdString();
     });

@@ -10,15 +10,15 @@ namespace qv::test {
 // Keeps every record it is sent, in order, for tests to read back.
 class RecordingSink final : public InputSink {
 public:
-    void send(const InputRecord& record) override { records.push_back(record); }
-    void close() override { ++closeCount; }
+    void Send(const InputRecord& record) override { records.push_back(record); }
+    void Close() override { ++closeCount; }
 
     // The virtual keys pressed (or released), in order.
-    std::vector<uint16_t> keyDowns() const { return keys(false); }
-    std::vector<uint16_t> keyUps() const { return keys(true); }
+    std::vector<uint16_t> KeyDowns() const { return Keys(false); }
+    std::vector<uint16_t> KeyUps() const { return Keys(true); }
 
     // The mouse records only, in order.
-    std::vector<InputRecord> mouse() const {
+    std::vector<InputRecord> Mouse() const {
         std::vector<InputRecord> out;
         for (const auto& record : records) {
             if (record.type == InputType::Mouse) {
@@ -28,13 +28,13 @@ public:
         return out;
     }
 
-    void clear() { records.clear(); }
+    void Clear() { records.clear(); }
 
     std::vector<InputRecord> records;
     int closeCount = 0;
 
 private:
-    std::vector<uint16_t> keys(bool up) const {
+    std::vector<uint16_t> Keys(bool up) const {
         std::vector<uint16_t> out;
         for (const auto& record : records) {
             if (record.type == InputType::Keyboard && ((record.dwFlags & kKeyUp) != 0) == up) {

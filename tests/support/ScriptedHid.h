@@ -49,17 +49,17 @@ public:
     // With a clock, the timeline interleaves the feature reports with its sleeps.
     explicit ScriptedHid(const FakeClock* clock = nullptr) : clock_(clock) {}
 
-    ScriptedInterface& add(std::string path, std::optional<HidIds> ids) {
+    ScriptedInterface& Add(std::string path, std::optional<HidIds> ids) {
         present.push_back({});
         present.back().path = std::move(path);
         present.back().ids = ids;
         return present.back();
     }
-    ScriptedInterface& addController(std::string path = "/dev/hidraw0") {
-        return add(std::move(path), kControllerIds);
+    ScriptedInterface& AddController(std::string path = "/dev/hidraw0") {
+        return Add(std::move(path), kControllerIds);
     }
 
-    std::vector<std::string> interfaces() override {
+    std::vector<std::string> Interfaces() override {
         ++enumerations;
         std::vector<std::string> paths;
         for (const ScriptedInterface& iface : present) {
@@ -68,7 +68,7 @@ public:
         return paths;
     }
 
-    std::unique_ptr<HidDevice> open(const std::string& path) override {
+    std::unique_ptr<HidDevice> Open(const std::string& path) override {
         openAttempts.push_back(path);
         const auto found = std::find_if(present.begin(), present.end(),
                                         [&](const ScriptedInterface& i) { return i.path == path; });
@@ -79,7 +79,7 @@ public:
         return std::make_unique<Device>(*this, *found);
     }
 
-    std::optional<HidIds> deniedIds(const std::string& path) override {
+    std::optional<HidIds> DeniedIds(const std::string& path) override {
         for (const ScriptedInterface& iface : present) {
             if (iface.path == path && iface.refusesOpen && iface.denied) {
                 return iface.ids;
@@ -89,7 +89,7 @@ public:
     }
 
     // "report 01 55 15" and "pause 100" lines, in the order they happened.
-    std::vector<std::string> timeline() const {
+    std::vector<std::string> Timeline() const {
         std::vector<std::string> lines;
         std::size_t sleepsShown = 0;
         auto showSleepsUpTo = [&](std::size_t count) {
@@ -118,7 +118,7 @@ public:
     int opened = 0;
     int closed = 0;
     // Devices opened and not yet closed.
-    int stillOpen() const { return opened - closed; }
+    int StillOpen() const { return opened - closed; }
 
 private:
     class Device final : public HidDevice {
@@ -128,10 +128,10 @@ private:
         Device(const Device&) = delete;
         Device& operator=(const Device&) = delete;
 
-        std::optional<HidIds> ids() override { return iface_.ids; }
-        std::size_t inputReportLength() override { return iface_.inputReportLength; }
+        std::optional<HidIds> Ids() override { return iface_.ids; }
+        std::size_t InputReportLength() override { return iface_.inputReportLength; }
 
-        int read(std::span<uint8_t> into) override {
+        int Read(std::span<uint8_t> into) override {
             ++iface_.reads;
             iface_.lastReadSize = into.size();
             if (iface_.gone) {
@@ -147,7 +147,7 @@ private:
             return static_cast<int>(length);
         }
 
-        bool sendFeatureReport(std::span<const uint8_t> report) override {
+        bool SendFeatureReport(std::span<const uint8_t> report) override {
             const std::size_t sleeps = hid_.clock_ != nullptr ? hid_.clock_->sleeps.size() : 0;
             hid_.featureReports.push_back(
                 {iface_.path, Bytes(report.begin(), report.end()), sleeps});

@@ -9,15 +9,15 @@ namespace qv::test {
 // A timer driver that fires only when a test says so.
 class StepTimerDriver final : public TimerDriver {
 public:
-    void start(Clock::Duration p, std::function<void()> f) override {
+    void Start(Clock::Duration p, std::function<void()> f) override {
         period = p;
         fire_ = std::move(f);
         running = true;
     }
-    void stop() override { running = false; }
+    void Stop() override { running = false; }
 
     // One event, as the platform would deliver it while the driver runs.
-    void fire() {
+    void Fire() {
         if (running && fire_) {
             fire_();
         }

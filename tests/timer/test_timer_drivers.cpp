@@ -45,9 +45,9 @@ TYPED_TEST_SUITE(TimerDrivers, DriverTypes);
 
 TYPED_TEST(TimerDrivers, FireUntilStoppedAndStaySilentAfterwards) {
     int fired = 0;
-    this->driver.start(1ms, [&] { ++fired; });
+    this->driver.Start(1ms, [&] { ++fired; });
     ASSERT_TRUE(SpinUntil([&] { return fired >= 5; }));
-    this->driver.stop();
+    this->driver.Stop();
     const int atStop = fired;
     SpinFor(30);
     EXPECT_EQ(fired, atStop);
@@ -56,13 +56,13 @@ TYPED_TEST(TimerDrivers, FireUntilStoppedAndStaySilentAfterwards) {
 TYPED_TEST(TimerDrivers, HandlerMayRestartTheDriverWithAnotherHandler) {
     int first = 0;
     int second = 0;
-    this->driver.start(1ms, [&] {
+    this->driver.Start(1ms, [&] {
         ++first;
-        this->driver.start(2ms, [&] { ++second; });
+        this->driver.Start(2ms, [&] { ++second; });
     });
     ASSERT_TRUE(SpinUntil([&] { return second >= 2; }));
     EXPECT_EQ(first, 1);
-    this->driver.stop();
+    this->driver.Stop();
 }
 
 TEST(TimerFdDriver, DrivesAPeriodicPrecisionTimerUntilDisabled) {
@@ -93,14 +93,14 @@ TEST(TimerFdDriver, AStartThatFailsIsToldAndNeverFires) {
     driver.OnFailure([&told](const std::string& why) { told = why; });
     int events = 0;
     // The kernel refuses a negative period, as it would any arm that fails.
-    driver.start(-1ms, [&events] { ++events; });
+    driver.Start(-1ms, [&events] { ++events; });
     EXPECT_EQ(told, "timerfd_settime: Invalid argument");
     SpinFor(20);
     EXPECT_EQ(events, 0);
 
-    driver.start(1ms, [&events] { ++events; });
+    driver.Start(1ms, [&events] { ++events; });
     EXPECT_TRUE(SpinUntil([&] { return events >= 2; })) << "a later start still works";
-    driver.stop();
+    driver.Stop();
 }
 
 TEST(TimerFdDriver, WithoutAFileDescriptorItSaysWhyInsteadOfThrowing) {
@@ -110,9 +110,9 @@ TEST(TimerFdDriver, WithoutAFileDescriptorItSaysWhyInsteadOfThrowing) {
         EXPECT_EQ(driver.Failure().rfind("timerfd_create: ", 0), 0u) << driver.Failure();
         std::string told;
         driver.OnFailure([&told](const std::string& why) { told = why; });
-        driver.start(1ms, [] {});
+        driver.Start(1ms, [] {});
         EXPECT_EQ(told, driver.Failure());
-        driver.stop();
+        driver.Stop();
     }
 }
 

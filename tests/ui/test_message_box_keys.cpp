@@ -28,7 +28,7 @@ TEST(MessageBoxKeys, TheRepeatsOfAKeyHeldDownAnswerNothing) {
         }
     });
     EXPECT_EQ(
-        MessageBox::show(nullptr, QStringLiteral("File Overwrite"),
+        MessageBox::Show(nullptr, QStringLiteral("File Overwrite"),
                          QStringLiteral("Are you sure you want to overwrite the existing file?"),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
         QMessageBox::No);

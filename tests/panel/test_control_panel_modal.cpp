@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "AxisReport.h"
+#include "HeldKey.h"
+#include "PanelHarness.h"
+#include "calibration/CalibrationDialog.h"
+#include "keys/AssignmentDialog.h"
+
+namespace qv {
+namespace {
+
+using test::HeldKeyRepeats;
+using test::PanelHarness;
+using test::SendKey;
+
+class PanelModal : public ::testing::Test {
+protected:
+    PanelModal() { h.Start(); }
+
+    // One engine tick with the stick pushed hard to a side that changes every time.
+    void TickMovingStick() {
+        const int side = ticks_++ % 2 == 0 ? 450 : -450;
+        h.Report(test::AxisReport(side, -side, 0));
+        h.ss.Fire();
+    }
+
+    // Runs `whileOpen` once the modal window that `open` shows is up.
+    void WhileOpen(const std::function<void()>& open,
+                   const std::function<void(QWidget&)>& whileOpen) {
+        bool ran = false;
+        QTimer::singleShot(0, h.panel.get(), [&] {
+            const QPointer<QWidget> dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no modal window is open";
+                return;
+            }
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            whileOpen(*dialog);
+            ran = true;
+        });
+        open();
+        EXPECT_TRUE(ran);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // What a person sees once a minimise has been dealt with: the panel on screen and not in the
+    // tray, the dialog back in front of it, and nothing typed into the game meanwhile.
+    void ExpectStillEditing(QWidget& dialog, const char* what) {
+        TickMovingStick();
+        QCoreApplication::processEvents();
+        TickMovingStick();
+        EXPECT_TRUE(h.panel->isVisible()) << what;
+        EXPECT_FALSE(h.panel->isMinimized()) << what;
+        EXPECT_FALSE(h.tray.shown) << what;
+        EXPECT_TRUE(dialog.isVisible()) << what;
+        EXPECT_FALSE(dialog.isMinimized()) << what;
+        EXPECT_EQ(QApplication::activeWindow(), &dialog) << what;
+        EXPECT_TRUE(h.sink.KeyDowns().empty()) << what;
+    }
+
+    PanelHarness h;
+    int ticks_ = 0;
+};
+
+TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
+    struct Way {
+        const char* name;
+        std::function<void()> open;
+        std::function<void(QWidget&)> close;
+    };
+    const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
+    const Way ways[] = {
+        {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
+         escape},
+        {"calibration", [this] { h.Menus().Calibrate->trigger(); },
+         [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
+        {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
+        {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
+    };
+    for (const Way& way : ways) {
+        WhileOpen(way.open, [&](QWidget& dialog) {
+            dialog.showMinimized();
+            TickMovingStick();
+            ExpectStillEditing(dialog, way.name);
+            h.panel->showMinimized();
+            TickMovingStick();
+            ExpectStillEditing(dialog, way.name);
+            way.close(dialog);
+        });
+    }
+    h.panel->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(h.tray.shown) << "with no dialog open, a minimise goes to the tray as ever";
+}
+
+// Escape held to cancel the assignment dialog, and Enter held on its OK: the repeats that reach
+// the panel once the dialog has gone neither end the program nor start the engine.
+TEST_F(PanelModal, AKeyHeldToCloseADialogDoesNotRepeatIntoThePanel) {
+    const auto openSlot = [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); };
+    WhileOpen(openSlot, [](QWidget& dialog) {
+        QTest::keyPress(dialog.focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Escape, 1000);
+    EXPECT_FALSE(h.panel->Unloaded());
+    EXPECT_EQ(h.hid.closed, 0);
+
+    WhileOpen(openSlot, [](QWidget& dialog) {
+        auto& keys = static_cast<AssignmentDialog&>(dialog);
+        keys.Timer1_Timer();
+        ASSERT_TRUE(keys.Controls().btnOK->hasFocus());
+        QTest::keyPress(keys.Controls().btnOK, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Return, 2000);
+    EXPECT_TRUE(h.panel->Shown()) << "the engine is not started";
+    EXPECT_FALSE(h.tray.shown);
+
+    SendKey(h.panel->focusWidget(), QEvent::KeyPress, Qt::Key_Return, false, 3000);
+    EXPECT_TRUE(h.tray.shown) << "a fresh press starts it";
+}
+
+}  // namespace
+}  // namespace qv
