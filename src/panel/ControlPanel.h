@@ -24,8 +24,9 @@ class AssignmentDialog;
 class CalibrationDialog;
 class ProfileNameDialog;
 
-// What is the panel's own, owned by whoever makes the panel: the tray and the calibration
-// dialog's timer come from outside, so any implementation of their interfaces serves.
+// What the panel works with besides the application, owned by whoever makes the panel: the tray
+// and the calibration dialog's timer come from outside, so any implementation of their
+// interfaces serves.
 struct PanelParts {
     TrayArea& tray;
     // The calibration dialog's own timer.
