@@ -28,8 +28,8 @@ public:
     Engine& operator=(const Engine&) = delete;
 
     // The panel comes after the engine and goes before it: it attaches itself once it stands
-    // and detaches as it goes. A timer event ticks only while a view is attached, and the
-    // engine start needs one.
+    // and detaches as it goes. A timer event ticks only while a view is attached; EngineTick and
+    // StartEngine, called directly, need one.
     void AttachView(PanelView& view) { view_ = &view; }
     void DetachView() { view_ = nullptr; }
 
