@@ -122,8 +122,8 @@ void RunTicks(benchmark::State& state, Mode mode) {
     model->KeyMapCombo[0][8][1] = true;
     model->KeyMap[0][9] = {3, 0x41, 0x53, 0x44};
     auto ring = std::make_unique<SequenceRing>();
-    auto engine =
-        std::make_unique<Engine>(*model, link, clock, panel, sink, *ring, nullptr, nullptr);
+    auto engine = std::make_unique<Engine>(*model, link, clock, sink, *ring, nullptr, nullptr);
+    engine->AttachView(panel);
     engine->SetRingStart(kRingStart);
     // One round of the play first, so that only the steady state is counted.
     for (std::size_t i = 0; i < kPlay.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "about/ProductInfo.h"
+#include "app/Application.h"
 #include "app/DisplayCheck.h"
 #include "app/FatalFailure.h"
 #include "app/TerminationSignals.h"
@@ -50,22 +51,17 @@ int main(int argc, char** argv) {
         return qv::TellFatalFailure("the engine's timer can't be made (" + ccDriver.Failure() +
                                     ")");
     }
-    qv::DeviceLink link(platform);
-    qv::SystemTray tray;
     qv::QtTimerDriver ssDriver;
+    qv::Application quorvane({.hid = platform,
+                              .clock = clock,
+                              .sink = *sink,
+                              .ccDriver = &ccDriver,
+                              .ssDriver = &ssDriver});
+    qv::SystemTray tray;
     qv::QtTimerDriver calibrationDriver;
-    qv::Model model;
-    qv::SequenceRing ring;
-    qv::ControlPanel panel({.model = model,
-                            .link = link,
-                            .clock = clock,
-                            .sink = *sink,
-                            .ring = ring,
-                            .tray = tray,
-                            .ccDriver = &ccDriver,
-                            .ssDriver = &ssDriver,
-                            .calibrationDriver = &calibrationDriver,
-                            .inputProblem = inputProblem});
-    qv::EndOnTimerFailure(panel, ccDriver);
+    qv::ControlPanel panel(
+        quorvane,
+        {.tray = tray, .calibrationDriver = &calibrationDriver, .inputProblem = inputProblem});
+    qv::EndOnTimerFailure(quorvane, panel, ccDriver);
     return qv::RunPanel(panel, terminations);
 }

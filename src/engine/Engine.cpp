@@ -11,8 +11,8 @@ constexpr int32_t kStandardInterval = 10;
 
 }  // namespace
 
-Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
-               SequenceRing& ring, TimerDriver* ccDriver, TimerDriver* ssDriver)
+Engine::Engine(Model& model, DeviceLink& link, Clock& clock, InputSink& sink, SequenceRing& ring,
+               TimerDriver* ccDriver, TimerDriver* ssDriver)
     : ccTimer(clock, ccDriver),
       ssTimer(clock, ssDriver),
       DelayTimer(clock),
@@ -20,7 +20,6 @@ Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, I
       model_(model),
       link_(link),
       clock_(clock),
-      panel_(panel),
       synth_(sink, model.settings, DelayTimer),
       ring_(ring) {
     SetTimerCreationValues(ccTimer, DelayTimer);
@@ -31,11 +30,13 @@ Engine::Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, I
 }
 
 void Engine::ssTimer_Timer() {
-    EngineTick();
+    if (view_ != nullptr) {
+        EngineTick();
+    }
 }
 
 void Engine::cctimer_Timer(int32_t) {
-    if (model_.EngineReady) {
+    if (view_ != nullptr && model_.EngineReady) {
         model_.EngineReady = false;
         EngineTick();
     }
@@ -47,10 +48,10 @@ void Engine::StartEngine() {
     model_.axes.AxisTurn = 0;
     model_.Mode = 0;
     Timers.StartChosenTimer();
-    panel_.SetSendEnabled(true);
-    panel_.FocusSend();
+    view_->SetSendEnabled(true);
+    view_->FocusSend();
     model_.EngineReady = true;
-    panel_.LoadDefaultProfile();
+    view_->LoadDefaultProfile();
     PlayStartupShow(link_, clock_);
 }
 

@@ -22,10 +22,16 @@ class Engine final {
 public:
     // `ring` holds the sequences waiting to be played; `ccDriver` drives the high-resolution
     // timer, `ssDriver` the standard 10 ms one.
-    Engine(Model& model, DeviceLink& link, Clock& clock, PanelView& panel, InputSink& sink,
-           SequenceRing& ring, TimerDriver* ccDriver, TimerDriver* ssDriver);
+    Engine(Model& model, DeviceLink& link, Clock& clock, InputSink& sink, SequenceRing& ring,
+           TimerDriver* ccDriver, TimerDriver* ssDriver);
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
+
+    // The panel comes after the engine and goes before it: it attaches itself once it stands
+    // and detaches as it goes. A timer event ticks only while a view is attached; EngineTick and
+    // StartEngine, called directly, need one.
+    void AttachView(PanelView& view) { view_ = &view; }
+    void DetachView() { view_ = nullptr; }
 
     void EngineTick();
     void ssTimer_Timer();
@@ -66,7 +72,7 @@ private:
     Model& model_;
     DeviceLink& link_;
     Clock& clock_;
-    PanelView& panel_;
+    PanelView* view_ = nullptr;
     InputSynth synth_;
     SequenceRing& ring_;
     HeldKeys held_;

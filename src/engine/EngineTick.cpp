@@ -19,14 +19,14 @@ void Engine::EngineTick() {
     RebuildButtonSlots();
     ReadModeSwitch();
     // The desktop repeats a key left down, so a tick without output lets go of what is held.
-    if (panel_.Shown() || Timers.Paused()) {
+    if (view_->Shown() || Timers.Paused()) {
         StopOutput();
     }
-    if (panel_.Shown()) {
-        panel_.Refresh();
+    if (view_->Shown()) {
+        view_->Refresh();
         PreviewOutputs();
     }
-    if (!Timers.Paused() && !panel_.Shown()) {
+    if (!Timers.Paused() && !view_->Shown()) {
         SendOutputs();
     }
     model_.EngineReady = true;

@@ -49,14 +49,13 @@ bool IsEnter(const QKeyEvent& key) {
 
 }  // namespace
 
-ControlPanel::ControlPanel(PanelParts parts)
+ControlPanel::ControlPanel(Application& app, PanelParts parts)
     : QMainWindow(nullptr, kPanelFlags),
+      app_(app),
       parts_(std::move(parts)),
-      model_(parts_.model),
-      engine_(parts_.model, parts_.link, parts_.clock, *this, parts_.sink, parts_.ring,
-              parts_.ccDriver, parts_.ssDriver),
-      trayMenu_(engine_.Timers, parts_.model.settings),
-      rules_(parts_.model.settings),
+      model_(app.model),
+      trayMenu_(app.engine.Timers, app.model.settings),
+      rules_(app.model.settings),
       pages_(*this, parts_.webBrowsers) {
     UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
@@ -86,9 +85,11 @@ ControlPanel::ControlPanel(PanelParts parts)
     new ModalWindowKeeper(this);
     // As the default button, "&Start Engine" would take Enter by itself while it has the focus.
     c_.Send->installEventFilter(this);
+    app_.engine.AttachView(*this);
 }
 
 ControlPanel::~ControlPanel() {
+    app_.engine.DetachView();
     parts_.tray.DoubleClicked = nullptr;
     parts_.tray.AreaChanged = nullptr;
     trayMenu_.Changed = nullptr;
@@ -113,7 +114,7 @@ void ControlPanel::ConnectCommands() {
 
 void ControlPanel::Calibrate_Click() {
     if (calibration_ == nullptr) {
-        calibration_ = new CalibrationDialog(model_, parts_.clock, parts_.calibrationDriver, this);
+        calibration_ = new CalibrationDialog(model_, app_.clock, parts_.calibrationDriver, this);
     }
     RestartCalibration(model_);
     // Every opening, as the panel may have moved since the last one.

@@ -5,12 +5,10 @@
 #include <memory>
 
 #include "about/AboutWindows.h"
-#include "device/DeviceLink.h"
-#include "engine/Engine.h"
+#include "app/Application.h"
 #include "engine/PanelView.h"
-#include "input/InputSink.h"
-#include "model/Clock.h"
 #include "model/Model.h"
+#include "model/PrecisionTimer.h"
 #include "model/SettingsRules.h"
 #include "panel/LiveView.h"
 #include "panel/PanelControls.h"
@@ -26,19 +24,11 @@ class AssignmentDialog;
 class CalibrationDialog;
 class ProfileNameDialog;
 
-// What the panel works with, owned by whoever makes the panel: the controller, the clock, the
-// input, the tray and the timers come from outside, so any implementation of their interfaces
-// serves.
+// What the panel works with besides the application, owned by whoever makes the panel: the tray
+// and the calibration dialog's timer come from outside, so any implementation of their
+// interfaces serves.
 struct PanelParts {
-    Model& model;
-    DeviceLink& link;
-    Clock& clock;
-    InputSink& sink;
-    // The queue of sequences the engine plays; start-up places its indices.
-    SequenceRing& ring;
     TrayArea& tray;
-    TimerDriver* ccDriver = nullptr;
-    TimerDriver* ssDriver = nullptr;
     // The calibration dialog's own timer.
     TimerDriver* calibrationDriver = nullptr;
     QString profileFolder = ProfileFolder();
@@ -48,20 +38,19 @@ struct PanelParts {
     WebBrowserSource webBrowsers = LoadWebBrowser;
 };
 
-// The control panel: the program's main window. It owns the engine and its timers. Its
-// controls mirror the settings rules, which keep model.settings for the engine, and the tray
-// menu's state.
+// The control panel: the program's main window, which views and drives the application and is
+// its engine's view. Its controls mirror the settings rules, which keep model.settings for the
+// engine, and the tray menu's state.
 class ControlPanel final : public QMainWindow, public PanelView {
     Q_OBJECT
 
 public:
-    explicit ControlPanel(PanelParts parts);
+    ControlPanel(Application& app, PanelParts parts);
     ~ControlPanel() override;
 
     const PanelControls& Controls() const { return c_; }
     const PanelMenus& Menus() const { return m_; }
     const AboutWindows& Pages() const { return pages_; }
-    Engine& TheEngine() { return engine_; }
     const TrayMenuState& TrayMenu() const { return trayMenu_; }
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
@@ -76,9 +65,6 @@ public:
     void TrayCC_Click();
     void TraySS_Click();
     void TrayExit_Click();
-    // Stops the engine's timers and lets go of every key and button its output holds: what a
-    // failure the program can't live with does before it says so.
-    void LetGo();
     void CancelButton_Click(int Index);
     void menExit_Click();
     void lblButton_Click(int Index);
@@ -127,11 +113,11 @@ private:
     void UnloadDialogs();
     void TellInputProblem();
 
+    Application& app_;
     PanelParts parts_;
     Model& model_;
     PanelControls c_;
     PanelMenus m_;
-    Engine engine_;
     TrayMenuState trayMenu_;
     SettingsRules rules_;
     // Loaded on first use, then hidden between openings.

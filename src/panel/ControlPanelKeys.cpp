@@ -26,10 +26,10 @@ void ControlPanel::btnKEY_Click(int Index) {
     if (button->isChecked()) {
         // The mode is taken once: the dialog edits this mode's slot even if the switch moves.
         const auto m = static_cast<uint8_t>(model_.Mode);
-        ShowSlotLamp(parts_.link, model_, Index);
+        ShowSlotLamp(app_.link, model_, Index);
         AssignmentDialog& keys = KeyDialog();
         keys.PopUp(static_cast<int16_t>(Index), m);
-        ShowIdleLamps(parts_.link);
+        ShowIdleLamps(app_.link);
         // Cancel drops the key edits, not the function text.
         model_.KeyLabel[m][static_cast<std::size_t>(Index)] = keys.FunctionText().toStdString();
         button->setChecked(false);

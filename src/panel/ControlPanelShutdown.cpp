@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 
 #include "calibration/CalibrationDialog.h"
-#include "device/LampSequences.h"
 #include "keys/AssignmentDialog.h"
 #include "panel/ControlPanel.h"
 #include "profiles/ProfileNameDialog.h"
@@ -32,23 +31,17 @@ void ControlPanel::menExit_Click() {
     CancelButton_Click(0);
 }
 
-void ControlPanel::LetGo() {
-    engine_.Timers.StopTimers();
-    engine_.StopOutput();
-}
-
 // Every exit stops both engine timers before the controller is closed, so no tick ever runs
 // against a closed device, and closes the output, which lets go of every key and button still
 // held down. From the tray the icon goes first, before the lamps play.
 void ControlPanel::ShutDown(bool fromTray) {
     unloading_ = true;
-    engine_.Timers.StopTimers();
+    app_.StopTimers();
     if (fromTray) {
         parts_.tray.DeleteIcon();
     }
-    parts_.sink.Close();
-    PlayExitSequence(parts_.link, parts_.clock);
-    parts_.link.CloseDevice();
+    app_.CloseOutput();
+    app_.PlayExitLampsAndCloseDevice();
 }
 
 void ControlPanel::Unload() {

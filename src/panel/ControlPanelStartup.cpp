@@ -13,20 +13,20 @@ namespace qv {
 bool ControlPanel::Form_Load() {
     ApplyStartupDefaults(model_);
     liveView_->RestPages();
-    SetTimerCreationValues(engine_.ccTimer, engine_.DelayTimer);
+    SetTimerCreationValues(app_.engine.ccTimer, app_.engine.DelayTimer);
     MirrorSettings();
-    if (!parts_.link.FindTheHid()) {
+    if (!app_.link.FindTheHid()) {
         c_.Send->setEnabled(false);
-        const std::string text = StartupFailureText(parts_.link.DeniedPath());
+        const std::string text = StartupFailureText(app_.link.DeniedPath());
         // Said on stderr too, for whoever started the program from a terminal.
         std::cerr << StartupFailureLines(text) << std::flush;
         MessageBox::Show(nullptr, QString::fromUtf8(kInitErrorTitle), QString::fromStdString(text));
         Unload();
         return false;
     }
-    engine_.SetRingStart(kRingStart);
+    app_.engine.SetRingStart(kRingStart);
     trayMenu_.FollowTimerBox();
-    engine_.StartEngine();
+    app_.engine.StartEngine();
     return true;
 }
 

@@ -84,7 +84,7 @@ void ControlPanel::WindowStateChanged() {
 // Output stops with the restore and with the pause: whatever the engine holds goes up at once,
 // since the desktop would repeat a key left down.
 void ControlPanel::TrayRestore_Click() {
-    engine_.StopOutput();
+    app_.engine.StopOutput();
     trayMenu_.Restore();
     showNormal();
     activateWindow();
@@ -94,8 +94,8 @@ void ControlPanel::TrayRestore_Click() {
 
 void ControlPanel::TrayPause_Click() {
     trayMenu_.TogglePause();
-    if (engine_.Timers.Paused()) {
-        engine_.StopOutput();
+    if (app_.engine.Timers.Paused()) {
+        app_.engine.StopOutput();
     }
 }
 
@@ -110,7 +110,7 @@ void ControlPanel::TraySS_Click() {
 void ControlPanel::ChooseTimerFromTray(bool highPrecision) {
     trayMenu_.SetTimerChecks(highPrecision);
     rules_.Set(&PanelSettings::chkCCTIMER, highPrecision ? 1 : 0);
-    engine_.Timers.RunChosenTimer();
+    app_.engine.Timers.RunChosenTimer();
 }
 
 void ControlPanel::Form_Unload() {

@@ -22,13 +22,13 @@ int RunPanel(ControlPanel& panel, TerminationSignals& terminations) {
     return QApplication::exec();
 }
 
-void EndOnTimerFailure(ControlPanel& panel, TimerFdDriver& driver) {
-    driver.OnFailure([&panel](const std::string& why) {
+void EndOnTimerFailure(Application& app, ControlPanel& panel, TimerFdDriver& driver) {
+    driver.OnFailure([&app, &panel](const std::string& why) {
         // Queued: the start that failed runs inside a handler that must finish first.
         QMetaObject::invokeMethod(
             &panel,
-            [&panel, why] {
-                panel.LetGo();
+            [&app, &panel, why] {
+                app.LetGo();
                 TellFatalFailure("the engine's timer can't be started (" + why + ")");
                 panel.TrayExit_Click();
                 QCoreApplication::exit(1);

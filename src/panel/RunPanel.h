@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Application.h"
 #include "app/TerminationSignals.h"
 #include "panel/ControlPanel.h"
 #include "timer/TimerFdDriver.h"
@@ -14,6 +15,6 @@ int RunPanel(ControlPanel& panel, TerminationSignals& terminations);
 // A high-precision timer that fails to start would leave an engine that never ticks: the
 // program then lets go of what its output holds, says why and ends as the tray's "Exit" does,
 // with exit status 1.
-void EndOnTimerFailure(ControlPanel& panel, TimerFdDriver& driver);
+void EndOnTimerFailure(Application& app, ControlPanel& panel, TimerFdDriver& driver);
 
 }  // namespace qv

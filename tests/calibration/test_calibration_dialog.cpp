@@ -60,7 +60,7 @@ protected:
         EXPECT_TRUE(ran);
     }
 
-    const CalibrationLimits& Limits() const { return h.model.axes.Limits; }
+    const CalibrationLimits& Limits() const { return h.app.model.axes.Limits; }
 
     test::PanelHarness h;
 };
@@ -126,11 +126,11 @@ TEST_F(CalibrationDialogTest, LearnsFromTheTicksAndOKCommitsTheAxesThatMoved) {
         h.calib.Fire();
         Tick(0, 0, 300);
         h.calib.Fire();
-        EXPECT_EQ(h.model.CalibX.Min, 0);
-        EXPECT_EQ(h.model.CalibX.Max, 400);
-        EXPECT_EQ(h.model.CalibTurn.Min, -250);
-        EXPECT_EQ(h.model.CalibTurn.Max, 300);
-        EXPECT_EQ(h.model.CalibY.Max, 0);
+        EXPECT_EQ(h.app.model.CalibX.Min, 0);
+        EXPECT_EQ(h.app.model.CalibX.Max, 400);
+        EXPECT_EQ(h.app.model.CalibTurn.Min, -250);
+        EXPECT_EQ(h.app.model.CalibTurn.Max, 300);
+        EXPECT_EQ(h.app.model.CalibY.Max, 0);
         EXPECT_TRUE(h.ss.running) << "the engine keeps ticking in preview";
         QTest::mouseClick(d.OK(), Qt::LeftButton);
     });
@@ -141,10 +141,10 @@ TEST_F(CalibrationDialogTest, LearnsFromTheTicksAndOKCommitsTheAxesThatMoved) {
     EXPECT_EQ(Limits().MinY, -512);
     EXPECT_EQ(Limits().MinTurn, -250);
     EXPECT_EQ(Limits().MaxTurn, 300);
-    EXPECT_EQ(h.model.axes.Turn().centre, 25);
+    EXPECT_EQ(h.app.model.axes.Turn().centre, 25);
 
     Tick(400, 0, 0);
-    EXPECT_EQ(h.model.axes.AxisX, 512) << "centre 200, scale 2.56";
+    EXPECT_EQ(h.app.model.axes.AxisX, 512) << "centre 200, scale 2.56";
 }
 
 TEST_F(CalibrationDialogTest, CancelCommitsNothingAndTheNextOpeningStartsFromZero) {
@@ -161,12 +161,12 @@ TEST_F(CalibrationDialogTest, CancelCommitsNothingAndTheNextOpeningStartsFromZer
     EXPECT_EQ(Limits().MaxX, 512);
     EXPECT_EQ(Limits().MinTurn, -512);
     Tick(300, 0, 0);
-    EXPECT_EQ(h.model.axes.AxisX, 300) << "the engine's calibration is as it was";
+    EXPECT_EQ(h.app.model.axes.AxisX, 300) << "the engine's calibration is as it was";
 
     WhileOpen([&](CalibrationDialog& d) {
         EXPECT_EQ(&d, first) << "hidden between openings, not loaded again";
-        EXPECT_EQ(h.model.CalibX.Min, 0);
-        EXPECT_EQ(h.model.CalibX.Max, 0);
+        EXPECT_EQ(h.app.model.CalibX.Min, 0);
+        EXPECT_EQ(h.app.model.CalibX.Max, 0);
         Tick(0, 0, 0);
         h.calib.Fire();
         d.OK()->click();
@@ -201,7 +201,7 @@ TEST_F(CalibrationDialogTest, WithTheEnginePausedThePreviewStandsStillAndOKKeeps
     h.Controls().Send->click();
     ASSERT_TRUE(h.ss.running) << "resumed";
     Tick(0, 0, 0);
-    EXPECT_EQ(h.model.axes.AxisX, 0) << "the stick at rest reads as at rest";
+    EXPECT_EQ(h.app.model.axes.AxisX, 0) << "the stick at rest reads as at rest";
 }
 
 TEST_F(CalibrationDialogTest, DrawsTheStickAndTheNeedleWhereThePreviewPutsThem) {

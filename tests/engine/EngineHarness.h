@@ -69,6 +69,7 @@ public:
         ApplyStartupDefaults(model);
         hid.AddController();
         link.FindTheHid();
+        engine.AttachView(panel);
         engine.SetRingStart(kRingStart);
     }
 
@@ -110,7 +111,7 @@ public:
     StepTimerDriver ssDriver;
     Model model;
     SequenceRing ring;
-    Engine engine{model, link, clock, panel, sink, ring, &ccDriver, &ssDriver};
+    Engine engine{model, link, clock, sink, ring, &ccDriver, &ssDriver};
 };
 
 inline constexpr uint8_t kButton1 = 0x01;

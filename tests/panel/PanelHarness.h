@@ -12,6 +12,7 @@
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "StepTimerDriver.h"
+#include "app/Application.h"
 #include "panel/ControlPanel.h"
 #include "panel/TrayArea.h"
 
@@ -51,8 +52,9 @@ public:
     std::vector<std::size_t> reportsAtDelete;
 };
 
-// The real panel against the scripted controller, a recording sink, hand-stepped timers and
-// an empty profile folder of its own; the fake tray unless a desktop's own is given.
+// The application against the scripted controller, a recording sink and hand-stepped timers, and
+// the real panel on it with an empty profile folder of its own; the fake tray unless a desktop's
+// own is given.
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}, TrayArea* desktopTray = nullptr) {
@@ -62,20 +64,13 @@ struct PanelHarness {
         }
         tray.available = trayAvailable;
         tray.reports = &hid.featureReports;
-        panel = std::make_unique<ControlPanel>(PanelParts{
-            .model = model,
-            .link = link,
-            .clock = clock,
-            .sink = sink,
-            .ring = ring,
-            .tray = desktopTray != nullptr ? *desktopTray : static_cast<TrayArea&>(tray),
-            .ccDriver = &cc,
-            .ssDriver = &ss,
-            .calibrationDriver = &calib,
-            .profileFolder = folder.path(),
-            .inputProblem = std::move(inputProblem),
-            .webBrowsers = browsers.Source(),
-        });
+        TrayArea& area = desktopTray != nullptr ? *desktopTray : tray;
+        panel =
+            std::make_unique<ControlPanel>(app, PanelParts{.tray = area,
+                                                           .calibrationDriver = &calib,
+                                                           .profileFolder = folder.path(),
+                                                           .inputProblem = std::move(inputProblem),
+                                                           .webBrowsers = browsers.Source()});
     }
 
     // The load step, then the panel shown as the program shows it.
@@ -90,21 +85,19 @@ struct PanelHarness {
 
     const PanelControls& Controls() const { return panel->Controls(); }
     const PanelMenus& Menus() const { return panel->Menus(); }
-    PrecisionTimer& CcTimer() { return panel->TheEngine().ccTimer; }
-    PrecisionTimer& SsTimer() { return panel->TheEngine().ssTimer; }
+    PrecisionTimer& CcTimer() { return app.engine.ccTimer; }
+    PrecisionTimer& SsTimer() { return app.engine.ssTimer; }
 
     FakeClock clock;
     ScriptedHid hid{&clock};
-    DeviceLink link{hid};
     RecordingSink sink;
     FakeTray tray;
     StepTimerDriver cc;
     StepTimerDriver ss;
     StepTimerDriver calib;
     QTemporaryDir folder;
-    Model model;
-    SequenceRing ring;
     FakeBrowsers browsers;
+    Application app{{.hid = hid, .clock = clock, .sink = sink, .ccDriver = &cc, .ssDriver = &ss}};
     std::unique_ptr<ControlPanel> panel;
 };
 

@@ -40,7 +40,7 @@ protected:
     }
 
     test::PanelHarness h;
-    Model& model = h.model;
+    Model& model = h.app.model;
 };
 
 // The slot's lamps light while the dialog is open and the engine goes on ticking: the panel

@@ -25,7 +25,7 @@ void Drag(ScrollBar* bar, std::initializer_list<int> positions) {
 }
 
 void ExpectSettingsMirrorControls(const PanelHarness& h) {
-    const PanelSettings& s = h.model.settings;
+    const PanelSettings& s = h.app.model.settings;
     EXPECT_EQ(s.chkMovement, h.Controls().chkMovement->Value());
     EXPECT_EQ(s.chkAngles, h.Controls().chkAngles->Value());
     EXPECT_EQ(s.chkWalk, h.Controls().chkWalk->Value());
@@ -46,7 +46,7 @@ TEST(DeadZone, DraggedWithWalkOffCarriesTheWalkZoneAlong) {
     h.Controls().DeadZone->setSliderDown(true);
     h.Controls().DeadZone->setSliderPosition(180);
     EXPECT_EQ(h.Controls().MidDeadZone->value(), 180) << "the walk zone follows while dragging";
-    EXPECT_EQ(h.model.settings.DeadZone, 180) << "the engine sees the thumb where it stands";
+    EXPECT_EQ(h.app.model.settings.DeadZone, 180) << "the engine sees the thumb where it stands";
     h.Controls().DeadZone->setSliderPosition(300);
     h.Controls().DeadZone->setSliderDown(false);
     EXPECT_EQ(h.Controls().MidDeadZone->value(), 300);
@@ -134,7 +134,7 @@ TEST(Frequency, LabelShowsTheValueWithASignBlank) {
     h.Controls().Freq->setSliderPosition(1);
     EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  1ms"));
     h.Controls().Freq->setSliderDown(false);
-    EXPECT_EQ(h.model.settings.Freq, 1);
+    EXPECT_EQ(h.app.model.settings.Freq, 1);
 }
 
 TEST(Focus, HandlersGiveItToStartEngineOnlyWhileShown) {
@@ -213,10 +213,10 @@ TEST(Pages, AClickOpensThePageClicked) {
     PanelHarness h;
     h.Start();
     QTest::mouseClick(h.Controls().lblButton[2], Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(h.model.Pages.PanelTop, PageLayout(3).PanelTop);
-    EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(3).PanelHeight);
+    EXPECT_EQ(h.app.model.Pages.PanelTop, PageLayout(3).PanelTop);
+    EXPECT_EQ(h.app.model.Pages.PanelHeight, PageLayout(3).PanelHeight);
     QTest::mouseClick(h.Controls().lblButton[1], Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(h.model.Pages.PanelHeight, PageLayout(2).PanelHeight);
+    EXPECT_EQ(h.app.model.Pages.PanelHeight, PageLayout(2).PanelHeight);
 }
 
 }  // namespace

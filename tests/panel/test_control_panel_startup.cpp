@@ -57,9 +57,9 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     MessageBox::ClearAnswered();
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_FALSE(h.panel->isVisible()) << "the program shows it once the load step is done";
-    EXPECT_EQ(h.ring.SeqRead, 9500);
-    EXPECT_EQ(h.ring.SeqWrite, 9500);
-    EXPECT_TRUE(h.model.EngineReady);
+    EXPECT_EQ(h.app.ring.SeqRead, 9500);
+    EXPECT_EQ(h.app.ring.SeqWrite, 9500);
+    EXPECT_TRUE(h.app.model.EngineReady);
     EXPECT_TRUE(h.ss.running);
     EXPECT_FALSE(h.cc.running);
     EXPECT_EQ(h.CcTimer().Interval(), 10);
@@ -68,10 +68,10 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     EXPECT_FALSE(h.Controls().Freq->isEnabled());
     EXPECT_TRUE(h.Controls().Send->isEnabled());
     EXPECT_EQ(h.Controls().MidDeadZone->value(), 100);
-    EXPECT_EQ(h.model.settings.MidDeadZone, 100);
+    EXPECT_EQ(h.app.model.settings.MidDeadZone, 100);
     EXPECT_EQ(h.Controls().Label4->text(), QStringLiteral("Engine Frequency =  5ms"));
-    EXPECT_EQ(h.model.KeyLabel[2][0], "Move Up");
-    EXPECT_EQ(h.model.axes.X().range, 1024);
+    EXPECT_EQ(h.app.model.KeyLabel[2][0], "Move Up");
+    EXPECT_EQ(h.app.model.axes.X().range, 1024);
     EXPECT_EQ(h.hid.featureReports.size(), 9u) << "the lamp show";
     EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "no default profile yet: no message";
 }
@@ -96,8 +96,8 @@ TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
     out.close();
 
     ASSERT_TRUE(h.panel->Form_Load());
-    EXPECT_EQ(h.model.KeyLabel[0][7], "Fire");
-    EXPECT_EQ(h.model.axes.Limits.MaxX, 500);
+    EXPECT_EQ(h.app.model.KeyLabel[0][7], "Fire");
+    EXPECT_EQ(h.app.model.axes.Limits.MaxX, 500);
     EXPECT_EQ(h.Controls().DeadZone->value(), 120);
     EXPECT_EQ(h.Controls().chkWalk->Value(), 1);
     EXPECT_EQ(h.Controls().MidDeadZone->value(), 300)
@@ -108,7 +108,7 @@ TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
     EXPECT_FALSE(h.ss.running);
     EXPECT_TRUE(h.Controls().Freq->isEnabled());
     EXPECT_TRUE(h.Menus().TrayCC->isChecked());
-    EXPECT_EQ(h.model.settings.chkCCTIMER, 1);
+    EXPECT_EQ(h.app.model.settings.chkCCTIMER, 1);
     EXPECT_EQ(h.panel->focusWidget(), nullptr) << "the hidden panel moves no focus";
 }
 

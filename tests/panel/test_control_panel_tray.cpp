@@ -180,7 +180,7 @@ TEST(Tray, AMacroCutDuringItsDelayPlaysItsNextStepOnce) {
         for (std::size_t cut = 0; cut < std::size(cuts); ++cut) {
             PanelHarness h;
             h.Start();
-            h.model.KeyMap[0][7] = {2, kOneSecond, step.code};
+            h.app.model.KeyMap[0][7] = {2, kOneSecond, step.code};
             h.Controls().Send->click();
             h.Report({1, 0, 0, 0, 0, kButton1, 0});
             Tick(h);

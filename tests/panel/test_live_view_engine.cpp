@@ -26,7 +26,7 @@ protected:
     QColor SlotFace(int slot) const { return Face(h.Controls().btnKEY[slot]); }
 
     test::PanelHarness h;
-    Model& model = h.model;
+    Model& model = h.app.model;
     test::RecordingSink& sink = h.sink;
 };
 

@@ -41,7 +41,7 @@ TEST(RunPanel, AnEngineTimerThatFailsToStartEndsTheProgramSayingWhy) {
     PanelHarness h;
     TerminationSignals terminations;
     TimerFdDriver driver;
-    EndOnTimerFailure(*h.panel, driver);
+    EndOnTimerFailure(h.app, *h.panel, driver);
     MessageBox::ClearAnswered();
     MessageBox::SetNextAnswer(QMessageBox::Ok);
     QTimer::singleShot(0, [&driver] { driver.Start(std::chrono::milliseconds(-1), [] {}); });
@@ -69,7 +69,7 @@ TEST(RunPanel, AFailingTimerLetsGoBeforeItsBoxAndExitsOnceWhateverComesMeanwhile
     PanelHarness h;
     TerminationSignals terminations;
     TimerFdDriver driver;
-    EndOnTimerFailure(*h.panel, driver);
+    EndOnTimerFailure(h.app, *h.panel, driver);
     std::vector<uint16_t> upAtTheBox;
     std::size_t sleepsAtTheBox = 0;
     MessageBox::ClearAnswered();

@@ -22,6 +22,7 @@
 #include "RecordingSink.h"
 #include "ScriptedHid.h"
 #include "about/ProductInfo.h"
+#include "app/Application.h"
 #include "app/TerminationSignals.h"
 #include "input/XTestSink.h"
 #include "model/Clock.h"
@@ -69,7 +70,6 @@ int main(int argc, char** argv) {
         });
         sweep.start(20);
     }
-    qv::DeviceLink link(hid);
     qv::test::RecordingSink recording;
     std::unique_ptr<qv::InputSink> xtest;
     if (args.contains(QStringLiteral("--xtest"))) {
@@ -81,24 +81,17 @@ int main(int argc, char** argv) {
         }
     }
     qv::InputSink& sink = xtest ? *xtest : recording;
-    qv::SystemTray tray;
     qv::TimerFdDriver ccDriver;
     qv::QtTimerDriver ssDriver;
+    qv::Application quorvane(
+        {.hid = hid, .clock = clock, .sink = sink, .ccDriver = &ccDriver, .ssDriver = &ssDriver});
+    qv::SystemTray tray;
     qv::QtTimerDriver calibrationDriver;
     QTemporaryDir profiles;
-    qv::Model model;
-    qv::SequenceRing ring;
-    qv::ControlPanel panel({.model = model,
-                            .link = link,
-                            .clock = clock,
-                            .sink = sink,
-                            .ring = ring,
-                            .tray = tray,
-                            .ccDriver = &ccDriver,
-                            .ssDriver = &ssDriver,
-                            .calibrationDriver = &calibrationDriver,
-                            .profileFolder = profiles.path(),
-                            .inputProblem = {}});
+    qv::ControlPanel panel(quorvane, {.tray = tray,
+                                      .calibrationDriver = &calibrationDriver,
+                                      .profileFolder = profiles.path(),
+                                      .inputProblem = {}});
 
     const QString runMs = option("--run-ms");
     const QString grab = option("--grab");
@@ -125,7 +118,7 @@ int main(int argc, char** argv) {
             panel.CancelButton_Click(0);
         });
     }
-    qv::EndOnTimerFailure(panel, ccDriver);
+    qv::EndOnTimerFailure(quorvane, panel, ccDriver);
     const int status = qv::RunPanel(panel, terminations);
     std::cout << "feature reports " << hid.featureReports.size() << ", controller closed "
               << hid.closed << ", key downs " << recording.KeyDowns().size() << ", sink closed "
