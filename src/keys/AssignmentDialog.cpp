@@ -80,6 +80,10 @@ void AssignmentDialog::PopUp(int16_t Button, uint8_t Slider) {
         std::max<int>(kMostFunctionText, static_cast<int>(label.size())));
     c_.txtKeyFunction->setText(label);
     ShowControls();
+    // Armed by the opening, not by a show: the desktop shows the dialog again after a minimise,
+    // and that must not pull the focus out of the function text either.
+    activatedSinceOpened_ = false;
+    Form_Activate();
     exec();
 }
 
@@ -115,16 +119,10 @@ void AssignmentDialog::ShowControls() {
     }
 }
 
-void AssignmentDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    activatedSinceShown_ = false;
-    Form_Activate();
-}
-
 void AssignmentDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedSinceShown_) {
-        activatedSinceShown_ = true;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedSinceOpened_) {
+        activatedSinceOpened_ = true;
         Form_Activate();
     }
 }

@@ -40,7 +40,6 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +68,7 @@ private:
     int beeps_ = 0;
     // Only the activation that follows an opening arms Timer1: coming back from another
     // program must not pull the focus out of the function text onto OK.
-    bool activatedSinceShown_ = false;
+    bool activatedSinceOpened_ = false;
 };
 
 }  // namespace qv
