@@ -11,6 +11,7 @@
 #include "keys/AssignmentDialog.h"
 #include "model/AxisCalibration.h"
 #include "profiles/ProfileNameDialog.h"
+#include "ui/FocusedButton.h"
 #include "ui/ModalWindows.h"
 #include "ui/PanelLook.h"
 #include "ui/Resources.h"
@@ -42,10 +43,6 @@ private:
 constexpr Qt::WindowFlags kPanelFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                         Qt::WindowCloseButtonHint;
-
-bool IsEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 }  // namespace
 

@@ -5,8 +5,12 @@
 
 namespace qv {
 
+bool IsEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
 bool EnterPressesFocusedButton(QWidget& dialog, const QKeyEvent& event) {
-    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) {
+    if (!IsEnter(event)) {
         return false;
     }
     if (auto* focused = qobject_cast<QPushButton*>(dialog.focusWidget())) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
+#include "ui/FocusedButton.h"
 #include "ui/FreshPress.h"
 
 namespace qv {
@@ -18,8 +19,7 @@ protected:
             presses_.Released(*static_cast<QKeyEvent*>(event));
         } else if (event->type() == QEvent::KeyPress) {
             const auto& press = *static_cast<QKeyEvent*>(event);
-            const bool answers = press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter ||
-                                 press.key() == Qt::Key_Escape;
+            const bool answers = IsEnter(press) || press.key() == Qt::Key_Escape;
             if (answers && !presses_.IsFresh(press)) {
                 return true;
             }
