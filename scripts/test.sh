@@ -32,22 +32,53 @@ build_tree() {
     }
 }
 
+# skip_reasons LOG NAME...: why each of the named tests was skipped, a line each, from ctest's log
+# of the run. A script says why on a line "SKIPPED: ...", GoogleTest under "FILE:LINE: Skipped" for
+# each case, up to the case's "[  SKIPPED ] NAME" line. A repeated case is named once.
+skip_reasons() {
+    local log=$1
+    shift
+    awk -v names="$*" '
+        function say(line) { if (!(line in said)) { said[line] = 1; print "  " line }; told = 1 }
+        BEGIN { split(names, list, " "); for (i in list) skipped[list[i]] = 1 }
+        /^[0-9]+\/[0-9]+ Testing: / { test = $3; inside = test in skipped; told = 0; next }
+        !inside { next }
+        /^<end of output>$/ {
+            if (!told) say("skipped " test ": it gave no reason")
+            inside = 0
+            next
+        }
+        /^SKIPPED: / { say("skipped " test ": " substr($0, 10)); next }
+        /^[^ ].*:[0-9]+: Skipped$/ { gathering = 1; why = ""; next }
+        gathering && /^\[  SKIPPED \] / {
+            say("skipped " test " (" $4 "): " (why == "" ? "it gave no reason" : why))
+            gathering = 0
+            next
+        }
+        gathering && NF { why = why == "" ? $0 : why " " $0 }
+    ' "$log"
+}
+
 # test_tree DIR [ctest options...]: runs a tree's tests and sums them up from ctest's closing lines
-# ("97% tests passed, 2 tests failed out of 60", then the skipped and the failed tests by name).
+# ("97% tests passed, 2 tests failed out of 60", then the skipped and the failed tests by name),
+# with the reason for each skipped test, which ctest leaves in its log.
 test_tree() {
     local dir=$1 failed=0
     shift
     local out=$dir/Testing/ctest-output.txt
     mkdir -p "$dir/Testing"
     ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@" | tee "$out" || failed=$?
-    # ctest names a skipped test without its reason; the tests print theirs on a line of its own.
-    grep -h '^SKIPPED: ' "$dir/Testing/Temporary/LastTest.log" || true
-    local counts total failures skipped
+    local counts total failures names skipped
     counts=$(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests* failed out of \([0-9]*\)$/\1 \2/p' \
         "$out")
     read -r failures total <<<"${counts:-0 0}"
-    skipped=$(grep -cE '^\s+[0-9]+ - .* \(Skipped\)$' "$out" || true)
+    mapfile -t names < <(sed -n 's/^\s\+[0-9]\+ - \(.*\) (Skipped)$/\1/p' "$out")
+    skipped=${#names[@]}
     summary+=("$dir: $((total - failures - skipped)) passed, $failures failed, $skipped skipped")
+    if [ "$skipped" -gt 0 ]; then
+        mapfile -t -O ${#summary[@]} summary < \
+            <(skip_reasons "$dir/Testing/Temporary/LastTest.log" "${names[@]}")
+    fi
     if [ $failed -ne 0 ] && [ $status -eq 0 ]; then
         status=$failed
     fi

@@ -95,11 +95,12 @@ bool Desktop::Viewable(Window window) {
     return XGetWindowAttributes(x_, window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-Window Desktop::WaitForViewable(const std::string& title, std::chrono::milliseconds limit) {
+Window Desktop::WaitForViewable(const std::string& title, std::chrono::milliseconds limit,
+                                const std::function<bool()>& pointless) {
     Window found = None;
     WaitUntil(limit, [&] {
         found = FindWindow(x_, DefaultRootWindow(x_), title);
-        return found != None && Viewable(found);
+        return (found != None && Viewable(found)) || pointless();
     });
     return found != None && Viewable(found) ? found : None;
 }

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "XvfbServer.h"
@@ -23,8 +24,11 @@ public:
     const std::string& WhyNot() const { return whyNot_; }
     const std::string& XDisplay() const { return server_.XDisplay(); }
 
-    // A window titled exactly `title` once it is viewable, else None after `limit`.
-    Window WaitForViewable(const std::string& title, std::chrono::milliseconds limit);
+    // A window titled exactly `title` once it is viewable, else None after `limit` or as soon as
+    // `pointless` says the window can no longer come.
+    Window WaitForViewable(
+        const std::string& title, std::chrono::milliseconds limit,
+        const std::function<bool()>& pointless = [] { return false; });
     // Whether `window` stops being viewable within `limit`.
     bool WaitUntilHidden(Window window, std::chrono::milliseconds limit);
     // Whether `window` is viewable again within `limit`.

@@ -5,12 +5,17 @@
 #include <linux/input.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -487,9 +492,67 @@ TEST_F(StreamingSession, ATerminationSignalPlaysTheExitSequenceAndLeavesNoKeyDow
     ExpectExitSequenceSince(from);
 }
 
-// The program as the user "nobody", with its stderr in the file `errors`.
-pid_t SpawnAsNobody(const std::string& display, const std::string& errors) {
-    constexpr uid_t kNobody = 65534;
+constexpr uid_t kNobody = 65534;
+
+// A folder of the test's own that "nobody" may enter, with a copy of the program in it: the build
+// tree may lie in a home that only its owner can enter. The folder goes with everything in it.
+class NobodysCopy final {
+public:
+    NobodysCopy() {
+        char folder[] = "/tmp/new-user-XXXXXX";
+        if (mkdtemp(folder) == nullptr) {
+            whyNot_ = std::string("no folder in /tmp: ") + std::strerror(errno);
+            return;
+        }
+        folder_ = folder;
+        std::error_code error;
+        std::filesystem::copy_file(QUORVANE_BINARY, Program(), error);
+        if (!error && (chmod(folder, 0755) != 0 || chmod(Program().c_str(), 0755) != 0)) {
+            error.assign(errno, std::generic_category());
+        }
+        if (error) {
+            whyNot_ = "copying the program: " + error.message();
+        }
+    }
+    ~NobodysCopy() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    NobodysCopy(const NobodysCopy&) = delete;
+    NobodysCopy& operator=(const NobodysCopy&) = delete;
+
+    const std::string& WhyNot() const { return whyNot_; }
+    std::string Program() const { return folder_ + "/quorvane"; }
+    std::string Errors() const { return folder_ + "/errors"; }
+
+private:
+    std::string folder_;
+    std::string whyNot_;
+};
+
+// Ends the child of a fork with `what` and errno's text on stderr. The test has threads, so the
+// child makes only system calls; strerror's translation could wait on a lock a thread held.
+[[noreturn]] void ExitSaying(const std::string& what, int status) {
+    const char* reason = strerrordesc_np(errno);
+    const std::string_view parts[] = {what, reason != nullptr ? reason : "unknown error", "\n"};
+    for (const std::string_view part : parts) {
+        [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, part.data(), part.size());
+    }
+    _exit(status);
+}
+
+// The program as the user "nobody", with its stderr in the file `errors`, where a start that
+// fails also leaves its reason.
+pid_t SpawnAsNobody(const std::string& program, const std::string& display,
+                    const std::string& errors) {
+    std::string path = program;
+    std::string displayVariable = "DISPLAY=" + display;
+    std::string platform = "QT_QPA_PLATFORM=xcb";
+    std::string home = "HOME=/tmp";
+    char* const argv[] = {path.data(), nullptr};
+    char* const envp[] = {displayVariable.data(), platform.data(), home.data(), nullptr};
+    const std::string cannotBecome = "cannot become nobody: ";
+    const std::string cannotStart = "cannot start " + program + ": ";
     const pid_t pid = fork();
     if (pid != 0) {
         return pid;
@@ -498,16 +561,15 @@ pid_t SpawnAsNobody(const std::string& display, const std::string& errors) {
     const int out = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, STDERR_FILENO);
     if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-        _exit(126);
+        ExitSaying(cannotBecome, 126);
     }
-    std::string program = QUORVANE_BINARY;
-    std::string displayVariable = "DISPLAY=" + display;
-    std::string platform = "QT_QPA_PLATFORM=xcb";
-    std::string home = "HOME=/tmp";
-    char* const argv[] = {program.data(), nullptr};
-    char* const envp[] = {displayVariable.data(), platform.data(), home.data(), nullptr};
     execve(argv[0], argv, envp);
-    _exit(127);
+    ExitSaying(cannotStart, 127);
+}
+
+std::string ReadAll(const std::string& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A new user's first start, before the udev rules are installed: the controller is plugged in,
@@ -521,24 +583,31 @@ TEST(NewUser, AControllerTheUserMayNotOpenIsNamedWithWhatGivesAccess) {
     VirtualController controller(kControllerVendor, kControllerProduct,
                                  "Virtual Strategic Controller");
     ASSERT_EQ(controller.WhyNot(), "");
-    const std::string errors = "/tmp/new-user-" + std::to_string(getpid());
-    const pid_t program = SpawnAsNobody(desktop.XDisplay(), errors);
+    const NobodysCopy copy;
+    ASSERT_EQ(copy.WhyNot(), "");
+    const pid_t program = SpawnAsNobody(copy.Program(), desktop.XDisplay(), copy.Errors());
 
-    const Window box = desktop.WaitForViewable("Quorvane Initialization Error", 90s);
-    EXPECT_NE(box, None) << "the message box";
+    std::optional<int> status;
+    const Window box = desktop.WaitForViewable("Quorvane Initialization Error", 90s, [&] {
+        status = WaitForExit(program, 0ms);
+        return status.has_value();
+    });
     if (box != None) {
         desktop.Activate(box);
         desktop.Key(XK_Return);
+        status = WaitForExit(program, 60s);
     }
-    const std::optional<int> status = WaitForExit(program, box != None ? 60s : 0s);
     if (!status) {
         kill(program, SIGKILL);
         WaitForExit(program, 10s);
     }
+    const std::string said = ReadAll(copy.Errors());
+    EXPECT_NE(box, None) << "the message box; the program "
+                         << (status ? "ended with status " + std::to_string(*status)
+                                    : std::string("still runs"))
+                         << ", its errors: " << said;
     ASSERT_TRUE(status) << "OK ends the program";
     EXPECT_EQ(*status, 1);
-    std::ifstream file(errors);
-    const std::string said{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_NE(said.find("Strategic Commander is plugged in at /dev/hidraw"), std::string::npos)
         << said;
     EXPECT_EQ(controller.Opens(), 0);

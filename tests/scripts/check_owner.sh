@@ -22,7 +22,9 @@ if [ -e "$runtime" ]; then
     exit 77
 fi
 
-checkout=$(mktemp -d)
+# In /tmp whatever TMPDIR says: the other user must reach the checkout, and TMPDIR may lie in a
+# home that only its owner may enter.
+checkout=$(mktemp -d /tmp/quorvane-owner.XXXXXX)
 made_parent=0
 [ -d /run/user ] || made_parent=1
 trap 'rm -rf "$checkout" "$runtime"; [ $made_parent -eq 0 ] || rmdir /run/user' EXIT
