@@ -17,7 +17,7 @@ if [ "${1:-}" != program ]; then
     packages+=(
         clang libclang-rt-14-dev llvm-14 clang-format
         libgtest-dev libgmock-dev libbenchmark-dev
-        xvfb xauth openbox trayer desktop-file-utils appstream
+        xvfb xauth openbox trayer dbus-daemon desktop-file-utils appstream
         qemu-system-x86 busybox-static
     )
 fi

@@ -1,18 +1,8 @@
 #include "panel/SystemTray.h"
 
-#include <chrono>
-
 namespace qv {
 
-namespace {
-
-// Nothing tells when the area comes or goes; asking once a second finds it before a person
-// looking for the program would give up, and costs next to nothing while the area is there.
-constexpr std::chrono::milliseconds kWatchInterval{1000};
-
-}  // namespace
-
-SystemTray::SystemTray() {
+SystemTray::SystemTray() : events_([this] { Look(); }) {
     icon_.setToolTip(QStringLiteral("Quorvane"));
     // A single click, a release or a plain move over the icon does nothing; a right click opens
     // the context menu by itself.
@@ -22,7 +12,6 @@ SystemTray::SystemTray() {
                              DoubleClicked();
                          }
                      });
-    watch_.callOnTimeout([this] { Look(); });
 }
 
 bool SystemTray::Available() const {
@@ -39,16 +28,19 @@ void SystemTray::DeleteIcon() {
     icon_.hide();
 }
 
+// Asking costs a few milliseconds against a bus's notification area, on the thread where the
+// engine ticks: it is asked only when the area's events say it may have changed.
 void SystemTray::Watch(bool on) {
-    if (!on) {
-        watch_.stop();
-        return;
+    watching_ = on;
+    if (on) {
+        seen_ = Available();
     }
-    seen_ = Available();
-    watch_.start(kWatchInterval);
 }
 
 void SystemTray::Look() {
+    if (!watching_) {
+        return;
+    }
     const bool available = Available();
     if (available != seen_) {
         seen_ = available;

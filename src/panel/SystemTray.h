@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include "panel/TrayArea.h"
+#include "panel/TrayAreaEvents.h"
 
 namespace qv {
 
@@ -23,7 +23,8 @@ private:
     void Look();
 
     QSystemTrayIcon icon_;
-    QTimer watch_;
+    TrayAreaEvents events_;
+    bool watching_ = false;
     bool seen_ = false;
 };
 

@@ -122,7 +122,7 @@ std::optional<std::string> SaveProfileFile(const fs::path& folder, const std::st
         target == named ? std::string() : "it links to \"" + target.string() + "\", which ";
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0 && !S_ISDIR(existing.st_mode);
-    if (exists && IsReadOnly(existing)) {
+    if (exists && IsReadOnly(target, existing)) {
         return linked.empty() ? "the file is read-only" : linked + "is read-only";
     }
     fs::path temporary;

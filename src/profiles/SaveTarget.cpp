@@ -1,9 +1,9 @@
 #include "profiles/SaveTarget.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <vector>
+#include <cerrno>
 
 namespace qv {
 
@@ -35,18 +35,13 @@ fs::path LinkedFile(const fs::path& path, std::error_code& error) {
     return file;
 }
 
-bool IsReadOnly(const struct stat& status) {
-    if (status.st_uid == ::geteuid()) {
-        return (status.st_mode & S_IWUSR) == 0;
+bool IsReadOnly(const fs::path& file, const struct stat& status) {
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return true;
     }
-    bool inGroup = status.st_gid == ::getegid();
-    if (!inGroup) {
-        std::vector<gid_t> groups(static_cast<size_t>(std::max(::getgroups(0, nullptr), 0)));
-        const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
-        groups.resize(static_cast<size_t>(std::max(count, 0)));
-        inGroup = std::find(groups.begin(), groups.end(), status.st_gid) != groups.end();
-    }
-    return (status.st_mode & (inGroup ? S_IWGRP : S_IWOTH)) == 0;
+    // Other failures, a file gone meanwhile say, are left to the write, which names them.
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS);
 }
 
 }  // namespace qv

@@ -12,9 +12,9 @@ namespace qv {
 // at the file it names. Sets `error` for links that loop.
 std::filesystem::path LinkedFile(const std::filesystem::path& path, std::error_code& error);
 
-// Whether the write permission bits that apply to this process (owner, group or others) are
-// clear. Decided from the bits alone, so that root, whom the system lets write anything, does not
-// overwrite a profile its owner made read-only.
-bool IsReadOnly(const struct stat& status);
+// Whether the person saving may not write `file`, whose status is `status`: the kernel decides,
+// ACLs included. A mode that gives no one write permission counts as read-only for root too, whom
+// the kernel lets write anything, so that root does not overwrite a profile made read-only.
+bool IsReadOnly(const std::filesystem::path& file, const struct stat& status);
 
 }  // namespace qv
