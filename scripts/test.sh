@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite: once plainly, again
-# in the trees a packager builds (optimised Release, and clang), once more with AddressSanitizer
-# and UndefinedBehaviorSanitizer over the Qt-free libraries, then the profile reader under
-# libFuzzer for a minute. Every tree treats warnings as errors. A tree whose tests fail does not
-# stop the others; the run ends with a line for each tree and one for the fuzzer, and fails with
-# the first failure's status.
+# Installs what is missing, builds everything and runs the whole test suite: once plainly and
+# once shuffled and repeated, again in the trees a packager builds (optimised Release, and
+# clang), once more with AddressSanitizer and UndefinedBehaviorSanitizer over the Qt-free
+# libraries, then the profile reader under libFuzzer for a minute. Every tree treats warnings as
+# errors. A tree whose tests fail does not stop the others; the run ends with a line for each
+# tree and one for the fuzzer, and fails with the first failure's status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -61,20 +61,26 @@ skip_reasons() {
 
 # test_tree DIR [ctest options...]: runs a tree's tests and sums them up from ctest's closing lines
 # ("97% tests passed, 2 tests failed out of 60", then the skipped and the failed tests by name),
-# with the reason for each skipped test, which ctest leaves in its log.
+# with the reason for each skipped test, which ctest leaves in its log, under the name $label
+# when it is set. A tree without tests fails: its tests went missing.
 test_tree() {
-    local dir=$1 failed=0
+    local dir=$1 name=${label:-$1} failed=0
     shift
     local out=$dir/Testing/ctest-output.txt
     mkdir -p "$dir/Testing"
-    ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@" | tee "$out" || failed=$?
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$jobs" "$@" | tee "$out" ||
+        failed=$?
     local counts total failures names skipped
     counts=$(sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests* failed out of \([0-9]*\)$/\1 \2/p' \
         "$out")
     read -r failures total <<<"${counts:-0 0}"
     mapfile -t names < <(sed -n 's/^\s\+[0-9]\+ - \(.*\) (Skipped)$/\1/p' "$out")
     skipped=${#names[@]}
-    summary+=("$dir: $((total - failures - skipped)) passed, $failures failed, $skipped skipped")
+    if [ "$total" -eq 0 ]; then
+        summary+=("$name: no tests found")
+    else
+        summary+=("$name: $((total - failures - skipped)) passed, $failures failed, $skipped skipped")
+    fi
     if [ "$skipped" -gt 0 ]; then
         mapfile -t -O ${#summary[@]} summary < \
             <(skip_reasons "$dir/Testing/Temporary/LastTest.log" "${names[@]}")
@@ -86,6 +92,11 @@ test_tree() {
 
 build_tree build scripts/build.sh build
 test_tree build
+# Once more in random order, each program three times over: a test that leans on what another
+# left behind, or on running once, fails here. The seed is named for a rerun in the same order.
+seed=$((RANDOM + 1))
+label="build (shuffled with seed $seed, repeated 3 times)" GTEST_SHUFFLE=1 GTEST_REPEAT=3 \
+    GTEST_RANDOM_SEED=$seed test_tree build -E '^test_kernel_end_to_end$'
 
 # The trees a packager builds: -O3 brings warnings of its own, and clang both warnings and
 # failures of its own. clang builds Debug, the quickest to compile, and no less strict. The

@@ -51,7 +51,6 @@ public:
     const PanelControls& Controls() const { return c_; }
     const PanelMenus& Menus() const { return m_; }
     const AboutWindows& Pages() const { return pages_; }
-    const TrayMenuState& TrayMenu() const { return trayMenu_; }
 
     // Start-up: the defaults, the controller, then the engine; false when the program must end.
     bool Form_Load();

@@ -35,7 +35,8 @@ public:
     QPushButton* OKButton() const { return OKButton_; }
     QPushButton* CancelButton() const { return CancelButton_; }
 
-    // The next PopUp is not shown but answers `answer`.
+    // A seam for tests only, never used by the program: the next PopUp is not shown but
+    // answers `answer`, which stays pending until then.
     void SetNextAnswer(const QString& answer) { nextAnswer_ = answer; }
     bool AnswerPending() const { return nextAnswer_.has_value(); }
 

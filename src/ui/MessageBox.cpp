@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <utility>
 
 #include "ui/FocusedButton.h"
 #include "ui/FreshPress.h"
@@ -31,26 +32,22 @@ private:
     FreshPress presses_;
 };
 
-}  // namespace
+// Made on first use: a test program may set it from a static object of its own, built before
+// this file's would be.
+MessageBox::Answerer& TestAnswerer() {
+    static MessageBox::Answerer answerer;
+    return answerer;
+}
 
-bool MessageBox::s_answering = false;
-QList<QMessageBox::StandardButton> MessageBox::s_answers;
-QList<MessageBox::Shown> MessageBox::s_answered;
-std::function<void(const MessageBox::Shown&)> MessageBox::s_unexpected;
+}  // namespace
 
 QMessageBox::StandardButton MessageBox::Show(QWidget* parent, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton) {
-    if (s_answering) {
-        s_answered.append({title, text, buttons});
-        if (s_answers.isEmpty()) {
-            if (s_unexpected) {
-                s_unexpected(s_answered.back());
-            }
-            return QMessageBox::NoButton;
-        }
-        return s_answers.takeFirst();
+    // A copy: the answerer may run a while, and be replaced meanwhile.
+    if (const MessageBox::Answerer answerer = TestAnswerer()) {
+        return answerer({title, text, buttons});
     }
     QMessageBox box(QMessageBox::NoIcon, title, MessageLines(text), buttons, parent);
     if (defaultButton != QMessageBox::NoButton) {
@@ -63,23 +60,8 @@ QMessageBox::StandardButton MessageBox::Show(QWidget* parent, const QString& tit
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessageBox::AnswerAll(std::function<void(const Shown&)> unexpected) {
-    s_answering = true;
-    s_unexpected = std::move(unexpected);
-}
-
-void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
-    s_answering = true;
-    s_answers.append(answer);
-}
-
-const QList<MessageBox::Shown>& MessageBox::Answered() {
-    return s_answered;
-}
-
-void MessageBox::ClearAnswered() {
-    s_answered.clear();
-    s_answers.clear();
+MessageBox::Answerer MessageBox::SetTestAnswerer(Answerer answerer) {
+    return std::exchange(TestAnswerer(), std::move(answerer));
 }
 
 QString MessageLines(const QString& text) {

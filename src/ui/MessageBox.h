@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
 
 namespace qv {
 
-// The program's modal message boxes. Each is shown and waits for the user, unless answering has
-// been switched on: then none is shown, each takes a queued answer, and each is remembered with
-// what it said.
+// The program's modal message boxes. Each is shown and waits for the user.
 class MessageBox final {
 public:
     struct Shown {
@@ -17,6 +14,7 @@ public:
         QString text;
         QMessageBox::StandardButtons buttons;
     };
+    using Answerer = std::function<QMessageBox::StandardButton(const Shown&)>;
 
     // Shows a modal box without an icon; answers the button the user pressed.
     static QMessageBox::StandardButton Show(
@@ -24,22 +22,10 @@ public:
         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
-    // Switches answering on: from now on no box is shown. Each takes the next answer queued; a
-    // box with none queued is answered NoButton at once and handed to `unexpected`, rather than
-    // waiting for a click that never comes.
-    static void AnswerAll(std::function<void(const Shown&)> unexpected);
-    // Queues the answer of one more box, and switches answering on.
-    static void SetNextAnswer(QMessageBox::StandardButton answer);
-    // Every box answered without being shown so far, oldest first.
-    static const QList<Shown>& Answered();
-    // Forgets the boxes answered and the answers not used.
-    static void ClearAnswered();
-
-private:
-    static bool s_answering;
-    static QList<QMessageBox::StandardButton> s_answers;
-    static QList<Shown> s_answered;
-    static std::function<void(const Shown&)> s_unexpected;
+    // A seam for tests only; the program never sets it, as it would silence every box, a fatal
+    // failure's included. While `answerer` is set no box is shown: each is handed to it, and
+    // its answer stands for the user's. Answers the answerer it replaces, to be put back.
+    static Answerer SetTestAnswerer(Answerer answerer);
 };
 
 // Turns the carriage returns that separate the lines of the program's messages into line breaks.

@@ -58,7 +58,7 @@ public:
 struct PanelHarness {
     explicit PanelHarness(bool withController = true, bool trayAvailable = true,
                           QString inputProblem = {}, TrayArea* desktopTray = nullptr) {
-        MessageBox::ClearAnswered();
+        MessageBoxAnswers::ClearAnswered();
         if (withController) {
             hid.AddController();
         }

@@ -10,16 +10,16 @@
 namespace qv {
 namespace {
 
+using test::MessageBoxAnswers;
 using test::PanelHarness;
 
 TEST(Startup, WithoutTheControllerOneMessageAndThePanelNeverShows) {
     PanelHarness h(false);
-    MessageBox::ClearAnswered();
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
 
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    const MessageBox::Shown& box = MessageBox::Answered().front();
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    const MessageBox::Shown& box = MessageBoxAnswers::Answered().front();
     EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
     EXPECT_EQ(box.text, QStringLiteral("Unable to open Strategic Commander device\r\rPlease remove "
                                        "and re-insert Strategic Commander\rand run 'Quorvane' to "
@@ -36,11 +36,11 @@ TEST(Startup, AControllerTheUserMayNotOpenIsToldWhatGivesAccess) {
     PanelHarness h(false);
     test::ScriptedInterface& controller = h.hid.AddController("/dev/hidraw5");
     controller.refusesOpen = controller.denied = true;
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     EXPECT_FALSE(h.panel->Form_Load()) << "the program must end";
 
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    const MessageBox::Shown& box = MessageBox::Answered().front();
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    const MessageBox::Shown& box = MessageBoxAnswers::Answered().front();
     EXPECT_EQ(box.title, QStringLiteral("Quorvane Initialization Error"));
     for (const char* told : {"plugged in at /dev/hidraw5", "udev rules", QV_UDEV_RULES_FILE,
                              "\r  udevadm control --reload-rules\r  udevadm trigger\r",
@@ -54,7 +54,6 @@ TEST(Startup, AControllerTheUserMayNotOpenIsToldWhatGivesAccess) {
 
 TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     PanelHarness h;
-    MessageBox::ClearAnswered();
     ASSERT_TRUE(h.panel->Form_Load());
     EXPECT_FALSE(h.panel->isVisible()) << "the program shows it once the load step is done";
     EXPECT_EQ(h.app.ring.SeqRead, 9500);
@@ -73,7 +72,7 @@ TEST(Startup, WithTheControllerTheEngineStartsBehindTheHiddenPanel) {
     EXPECT_EQ(h.app.model.KeyLabel[2][0], "Move Up");
     EXPECT_EQ(h.app.model.axes.X().range, 1024);
     EXPECT_EQ(h.hid.featureReports.size(), 9u) << "the lamp show";
-    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "no default profile yet: no message";
+    EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty()) << "no default profile yet: no message";
 }
 
 TEST(Startup, TheDefaultProfileSetsTheControlsThroughTheirHandlersUnseen) {
@@ -131,19 +130,18 @@ TEST(Startup, WithoutInputOutputTheUserIsToldOnceAfterThePanelShows) {
     const QString why =
         QStringLiteral("No keyboard and mouse output: /dev/uinput can't be opened.");
     PanelHarness h(true, true, why);
-    MessageBox::ClearAnswered();
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     ASSERT_TRUE(h.panel->Form_Load());
-    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "not before the panel is shown";
+    EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty()) << "not before the panel is shown";
     h.panel->show();
     QCoreApplication::processEvents();
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    EXPECT_EQ(MessageBox::Answered().front().text, why);
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    EXPECT_EQ(MessageBoxAnswers::Answered().front().text, why);
 
     h.Controls().Send->click();
     h.tray.DoubleClicked();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MessageBox::Answered().size(), 1) << "once";
+    EXPECT_EQ(MessageBoxAnswers::Answered().size(), 1) << "once";
     EXPECT_TRUE(h.ss.running) << "the program goes on, previewing";
 }
 

@@ -17,15 +17,15 @@
 namespace qv {
 namespace {
 
+using test::MessageBoxAnswers;
+
 class ProfileCommandsTest : public ::testing::Test {
 protected:
     ProfileCommandsTest() {
         FillDefaults(*model);
         model->axes.Limits = {512, -512, 512, -512, 512, -512};
-        MessageBox::ClearAnswered();
         rules.Changed = [this] { ++settingsLoaded; };
     }
-    ~ProfileCommandsTest() override { MessageBox::ClearAnswered(); }
 
     std::filesystem::path File(const char* name) const {
         return std::filesystem::path(folder.toStdString()) / name;
@@ -49,13 +49,13 @@ protected:
 
 TEST_F(ProfileCommandsTest, AFirstRunKeepsTheDefaultsSilently) {
     const auto before = std::make_unique<Model>(*model);
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     dialog.SetNextAnswer(QStringLiteral("never asked.qv1"));
     commands.LoadDefaultProfile = true;
     commands.menLoad_Click();
     EXPECT_FALSE(commands.LoadDefaultProfile);
     EXPECT_TRUE(dialog.AnswerPending());
-    EXPECT_TRUE(MessageBox::Answered().isEmpty());
+    EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty());
     EXPECT_EQ(settingsLoaded, 0);
     EXPECT_TRUE(ModelIs(*before));
     EXPECT_FALSE(QDir(folder).exists());
@@ -89,7 +89,7 @@ TEST_F(ProfileCommandsTest, StartUpTakesTheDefaultProfileWhateverItsCase) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(model->KeyLabel[0][0], "") << "two matches: none is loaded";
     EXPECT_NE(said.find("\"DeFault.qv1\" \"default.qv1\""), std::string::npos) << said;
-    EXPECT_TRUE(MessageBox::Answered().isEmpty());
+    EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty());
 }
 
 TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
@@ -97,11 +97,11 @@ TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
     test::Put(File("bad.qv1"), test::Head() + test::Lines({0, 87, 0, 0}) + test::Lines({0, 70000}));
     const auto before = std::make_unique<Model>(*model);
     dialog.SetNextAnswer(QStringLiteral("bad.qv1"));
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     commands.menLoad_Click();
 
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    const QString text = MessageBox::Answered().first().text;
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    const QString text = MessageBoxAnswers::Answered().first().text;
     EXPECT_TRUE(text.contains(folder + QStringLiteral("/bad.qv1"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("line 18: a number outside"))) << text.toStdString();
     EXPECT_TRUE(ModelIs(*before));
@@ -109,22 +109,22 @@ TEST_F(ProfileCommandsTest, ABadProfileIsRefusedAndChangesNothing) {
 
     dialog.SetNextAnswer(QString());
     commands.menLoad_Click();
-    EXPECT_EQ(MessageBox::Answered().size(), 1) << "no choice, no load";
+    EXPECT_EQ(MessageBoxAnswers::Answered().size(), 1) << "no choice, no load";
 }
 
 TEST_F(ProfileCommandsTest, SavingAsksBeforeOverwriting) {
     dialog.SetNextAnswer(QStringLiteral("test"));
     commands.menSave_Click();
     EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
-    EXPECT_TRUE(MessageBox::Answered().isEmpty()) << "a new name is not asked about";
+    EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty()) << "a new name is not asked about";
 
     model->KeyLabel[2][3] = "changed";
     const std::string saved = test::Contents(File("test.qv1"));
     dialog.SetNextAnswer(QStringLiteral("test.qv1"));
-    MessageBox::SetNextAnswer(QMessageBox::No);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::No);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    const MessageBox::Shown question = MessageBox::Answered().first();
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    const MessageBox::Shown question = MessageBoxAnswers::Answered().first();
     EXPECT_EQ(question.title, QStringLiteral("File Overwrite"));
     EXPECT_EQ(question.text,
               QStringLiteral("Are you sure you want to overwrite the existing file?"));
@@ -132,7 +132,7 @@ TEST_F(ProfileCommandsTest, SavingAsksBeforeOverwriting) {
     EXPECT_EQ(test::Contents(File("test.qv1")), saved);
 
     dialog.SetNextAnswer(QStringLiteral("test"));
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Yes);
     commands.menSave_Click();
     EXPECT_EQ(test::Contents(File("test.qv1")), WriteProfile(*model, model->settings).bytes);
 }
@@ -140,11 +140,11 @@ TEST_F(ProfileCommandsTest, SavingAsksBeforeOverwriting) {
 TEST_F(ProfileCommandsTest, ASaveThatCanNotBeDoneSaysWhy) {
     const auto refusal = [this](const QString& answer) {
         dialog.SetNextAnswer(answer);
-        MessageBox::ClearAnswered();
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        MessageBoxAnswers::ClearAnswered();
+        MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
         commands.menSave_Click();
-        EXPECT_EQ(MessageBox::Answered().size(), 1) << answer.toStdString();
-        return MessageBox::Answered().value(0).text;
+        EXPECT_EQ(MessageBoxAnswers::Answered().size(), 1) << answer.toStdString();
+        return MessageBoxAnswers::Answered().value(0).text;
     };
     EXPECT_TRUE(refusal(QStringLiteral("*.qv1")).contains(QStringLiteral("wildcard")));
     EXPECT_TRUE(refusal(QStringLiteral("sub/x")).contains(QStringLiteral("No such file")));
@@ -158,10 +158,10 @@ TEST_F(ProfileCommandsTest, AProfileThatCanNotBeSavedIsNotOfferedForOverwriting)
     test::Put(File("x.qv1"), "kept\r\n");
     model->KeyLabel[1][30] = std::string(300, 'x');
     dialog.SetNextAnswer(QStringLiteral("x"));
-    MessageBox::SetNextAnswer(QMessageBox::No);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::No);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    EXPECT_EQ(MessageBox::Answered().first().title, QStringLiteral("Save Profile"))
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    EXPECT_EQ(MessageBoxAnswers::Answered().first().title, QStringLiteral("Save Profile"))
         << "the refusal, not the overwrite question";
     EXPECT_EQ(test::Contents(File("x.qv1")), "kept\r\n");
 }
@@ -187,10 +187,10 @@ TEST_F(ProfileCommandsTest, SavingALinkedProfileWritesWhereTheLinkPoints) {
     const std::string profile = WriteProfile(*model, model->settings).bytes;
 
     dialog.SetNextAnswer(QStringLiteral("linked"));
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Yes);
     commands.menSave_Click();
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    EXPECT_EQ(MessageBox::Answered().first().title, QStringLiteral("File Overwrite"));
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    EXPECT_EQ(MessageBoxAnswers::Answered().first().title, QStringLiteral("File Overwrite"));
     EXPECT_EQ(test::Contents(synced / "real.qv1"), profile);
     EXPECT_TRUE(fs::is_symlink(File("linked.qv1")));
     EXPECT_TRUE(fs::is_symlink(File("chain.qv1")));
@@ -202,7 +202,7 @@ TEST_F(ProfileCommandsTest, SavingALinkedProfileWritesWhereTheLinkPoints) {
     fs::create_symlink(synced / "new.qv1", File("new.qv1"));
     dialog.SetNextAnswer(QStringLiteral("new"));
     commands.menSave_Click();
-    EXPECT_EQ(MessageBox::Answered().size(), 1);
+    EXPECT_EQ(MessageBoxAnswers::Answered().size(), 1);
     EXPECT_EQ(test::Contents(synced / "new.qv1"), profile);
     EXPECT_TRUE(fs::is_symlink(File("new.qv1")));
     EXPECT_EQ(Entries(synced), (std::vector<std::string>{"new.qv1", "real.qv1"}));
@@ -215,11 +215,11 @@ TEST_F(ProfileCommandsTest, AReadOnlyProfileIsRefusedWithoutAQuestion) {
     fs::permissions(File("kept.qv1"),
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     dialog.SetNextAnswer(QStringLiteral("kept"));
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
     commands.menSave_Click();
 
-    ASSERT_EQ(MessageBox::Answered().size(), 1);
-    const MessageBox::Shown refusal = MessageBox::Answered().first();
+    ASSERT_EQ(MessageBoxAnswers::Answered().size(), 1);
+    const MessageBox::Shown refusal = MessageBoxAnswers::Answered().first();
     EXPECT_EQ(refusal.title, QStringLiteral("Save Profile"));
     EXPECT_TRUE(refusal.text.contains(folder + QStringLiteral("/kept.qv1")))
         << refusal.text.toStdString();
@@ -235,11 +235,12 @@ TEST_F(ProfileCommandsTest, NamesUpToTheFileSystemsLimitSave) {
         const QByteArray name = QFile::encodeName(typed + QStringLiteral(".qv1"));
         dialog.SetNextAnswer(typed);
         commands.menSave_Click();
-        EXPECT_TRUE(MessageBox::Answered().isEmpty())
-            << name.size() << " bytes: " << MessageBox::Answered().value(0).text.toStdString();
+        EXPECT_TRUE(MessageBoxAnswers::Answered().isEmpty())
+            << name.size()
+            << " bytes: " << MessageBoxAnswers::Answered().value(0).text.toStdString();
         EXPECT_EQ(test::Contents(File(name.constData())),
                   WriteProfile(*model, model->settings).bytes);
-        MessageBox::ClearAnswered();
+        MessageBoxAnswers::ClearAnswered();
     }
     EXPECT_EQ(Entries(File("")).size(), 2u);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #include "ui/AppLook.h"
@@ -26,7 +27,19 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
+// Each test leaves the application as it found it. The panel's exits ask it to quit; run outside
+// its own loop, as most tests run them, the request stays, and every loop after it, a modal
+// dialog's included, would end at once. Its own loop, run once, takes the request back.
+class QtAppListener final : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+};
+
 inline const bool kQtAppRegistered =
-    (::testing::AddGlobalTestEnvironment(new QtAppEnvironment), true);
+    (::testing::AddGlobalTestEnvironment(new QtAppEnvironment),
+     ::testing::UnitTest::GetInstance()->listeners().Append(new QtAppListener), true);
 
 }  // namespace qv::test

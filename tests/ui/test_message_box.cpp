@@ -1,31 +1,37 @@
 #include "ui/MessageBox.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
+#include "MessageBoxAnswers.h"
 #include "QtTestApp.h"
 
 namespace qv {
 namespace {
 
+using test::MessageBoxAnswers;
+
+// What every test program on the test support relies on: no box is shown, each takes the answer
+// its test queued, and one nobody queued an answer for fails the test that shows it.
 TEST(MessageBoxHook, AnswersEveryBoxAndReportsTheOnesNotExpected) {
-    std::vector<QString> unexpected;
-    MessageBox::AnswerAll(
-        [&unexpected](const MessageBox::Shown& box) { unexpected.push_back(box.title); });
-    MessageBox::ClearAnswered();
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    MessageBox::SetNextAnswer(QMessageBox::No);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Yes);
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::No);
     EXPECT_EQ(MessageBox::Show(nullptr, QStringLiteral("one"), QString()), QMessageBox::Yes);
     EXPECT_EQ(MessageBox::Show(nullptr, QStringLiteral("two"), QString()), QMessageBox::No);
-    EXPECT_TRUE(unexpected.empty());
-    EXPECT_EQ(MessageBox::Show(nullptr, QStringLiteral("three"), QString()), QMessageBox::NoButton)
-        << "answered at once, not shown";
-    EXPECT_EQ(unexpected, std::vector<QString>{QStringLiteral("three")});
-    EXPECT_EQ(MessageBox::Answered().size(), 3);
+    EXPECT_NONFATAL_FAILURE(
+        EXPECT_EQ(MessageBox::Show(nullptr, QStringLiteral("Load Profile"), QStringLiteral("bad")),
+                  QMessageBox::NoButton),
+        "an unexpected message box \"Load Profile\": bad");
+    EXPECT_EQ(MessageBoxAnswers::Answered().size(), 3);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "none was shown";
 
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
-    MessageBox::ClearAnswered();
-    MessageBox::Show(nullptr, QStringLiteral("four"), QString());
-    EXPECT_EQ(unexpected.size(), 2u) << "clearing drops the answers not used";
+    // Clearing drops the answers not used.
+    MessageBoxAnswers::SetNextAnswer(QMessageBox::Ok);
+    MessageBoxAnswers::ClearAnswered();
+    EXPECT_NONFATAL_FAILURE(MessageBox::Show(nullptr, QStringLiteral("four"), QString()),
+                            "\"four\"");
 }
 
 }  // namespace
