@@ -7,6 +7,7 @@
 
 #include "about/ProductInfo.h"
 #include "ui/AppLook.h"
+#include "ui/FreshKeys.h"
 #include "ui/Resources.h"
 #include "ui/Twips.h"
 
@@ -39,6 +40,8 @@ AboutBox::AboutBox()
     // the box just the same.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    // Chosen from the menu with Enter, the box must not close at once on that Enter held.
+    TakeOnlyFreshEnterAndEscape(*this);
     Form_Load();
 }
 

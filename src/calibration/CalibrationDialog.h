@@ -39,9 +39,6 @@ public:
     // Every 10 ms while the dialog is open; the panel switches it on as it opens the dialog.
     PrecisionTimer ssTimer;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void DrawStick();
     void DrawNeedle();

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "AxisReport.h"
-#include "HeldKey.h"
 #include "PanelHarness.h"
 #include "calibration/CalibrationDialog.h"
 #include "keys/AssignmentDialog.h"
@@ -16,9 +15,7 @@
 namespace qv {
 namespace {
 
-using test::HeldKeyRepeats;
 using test::PanelHarness;
-using test::SendKey;
 
 class PanelModal : public ::testing::Test {
 protected:
@@ -98,33 +95,6 @@ TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.tray.shown) << "with no dialog open, a minimise goes to the tray as ever";
-}
-
-// Escape held to cancel the assignment dialog, and Enter held on its OK: the repeats that reach
-// the panel once the dialog has gone neither end the program nor start the engine.
-TEST_F(PanelModal, AKeyHeldToCloseADialogDoesNotRepeatIntoThePanel) {
-    const auto openSlot = [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); };
-    WhileOpen(openSlot, [](QWidget& dialog) {
-        QTest::keyPress(dialog.focusWidget(), Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Escape, 1000);
-    EXPECT_FALSE(h.panel->Unloaded());
-    EXPECT_EQ(h.hid.closed, 0);
-
-    WhileOpen(openSlot, [](QWidget& dialog) {
-        auto& keys = static_cast<AssignmentDialog&>(dialog);
-        keys.Timer1_Timer();
-        ASSERT_TRUE(keys.Controls().btnOK->hasFocus());
-        QTest::keyPress(keys.Controls().btnOK, Qt::Key_Return);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Return, 2000);
-    EXPECT_TRUE(h.panel->Shown()) << "the engine is not started";
-    EXPECT_FALSE(h.tray.shown);
-
-    SendKey(h.panel->focusWidget(), QEvent::KeyPress, Qt::Key_Return, false, 3000);
-    EXPECT_TRUE(h.tray.shown) << "a fresh press starts it";
 }
 
 }  // namespace
