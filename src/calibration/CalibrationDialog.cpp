@@ -89,6 +89,11 @@ void CalibrationDialog::Cancel_Click() {
 
 void CalibrationDialog::reject() {}
 
+void CalibrationDialog::closeEvent(QCloseEvent* event) {
+    Cancel_Click();
+    QDialog::closeEvent(event);
+}
+
 void CalibrationDialog::DrawStick() {
     Picture1_->Cls();
     DrawStickDot(*Picture1_, model_.axes.SampleX.value, model_.axes.SampleY.value);
