@@ -25,6 +25,7 @@ AboutBox::AboutBox()
     UseProgramResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
+    setWindowIcon(ProgramIcon());
     setFixedSize(TwipsRect(0, 0, 5430, 2310).size());
 
     picIcon_->setGeometry(TwipsRect(120, 240, 1020, 1020));

@@ -10,6 +10,7 @@
 #include "model/DelayCodes.h"
 #include "ui/FreshKeys.h"
 #include "ui/PanelLook.h"
+#include "ui/Resources.h"
 
 namespace qv {
 
@@ -68,6 +69,7 @@ AssignmentDialog::AssignmentDialog(Model& model)
     c_.btnOK->installEventFilter(this);
     // Enter on a key button enters it and moves the focus to OK: held on, it must not press OK.
     TakeOnlyFreshEnterAndEscape(*this, EnterKey::PressesFocusedButton);
+    setWindowIcon(ProgramIcon());
     Form_Load();
 }
 

@@ -1,7 +1,6 @@
 #include "panel/ControlPanel.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
@@ -56,7 +55,7 @@ ControlPanel::ControlPanel(Application& app, PanelParts parts)
       pages_(*this, parts_.webBrowsers) {
     UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
+    setWindowIcon(ProgramIcon());
     auto* client = new PanelClient(this);
     setCentralWidget(client);
     c_ = BuildPanelControls(client);

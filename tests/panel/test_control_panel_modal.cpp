@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "AxisReport.h"
 #include "PanelHarness.h"
@@ -62,26 +63,30 @@ protected:
         EXPECT_TRUE(h.sink.KeyDowns().empty()) << what;
     }
 
-    PanelHarness h;
-    int ticks_ = 0;
-};
-
-TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
+    // Each modal window the panel opens: how it opens, and how it closes.
     struct Way {
         const char* name;
         std::function<void()> open;
         std::function<void(QWidget&)> close;
     };
-    const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
-    const Way ways[] = {
-        {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
-         escape},
-        {"calibration", [this] { h.Menus().Calibrate->trigger(); },
-         [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
-        {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
-        {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
-    };
-    for (const Way& way : ways) {
+    std::vector<Way> Ways() {
+        const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
+        return {
+            {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
+             escape},
+            {"calibration", [this] { h.Menus().Calibrate->trigger(); },
+             [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
+            {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
+            {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
+        };
+    }
+
+    PanelHarness h;
+    int ticks_ = 0;
+};
+
+TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
+    for (const Way& way : Ways()) {
         WhileOpen(way.open, [&](QWidget& dialog) {
             dialog.showMinimized();
             TickMovingStick();
@@ -95,6 +100,18 @@ TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
     h.panel->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_TRUE(h.tray.shown) << "with no dialog open, a minimise goes to the tray as ever";
+}
+
+// Every window shows the program's icon in its title bar, not the desktop's generic one.
+TEST_F(PanelModal, EveryWindowShowsTheProgramsIcon) {
+    const QImage icon = h.panel->windowIcon().pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    for (const Way& way : Ways()) {
+        WhileOpen(way.open, [&](QWidget& dialog) {
+            EXPECT_TRUE(dialog.windowIcon().pixmap(32).toImage() == icon) << way.name;
+            way.close(dialog);
+        });
+    }
 }
 
 }  // namespace
