@@ -7,6 +7,7 @@
 
 #include "about/ProductInfo.h"
 #include "ui/AppLook.h"
+#include "ui/FreshKeys.h"
 #include "ui/Resources.h"
 #include "ui/Twips.h"
 
@@ -24,6 +25,7 @@ AboutBox::AboutBox()
     UseProgramResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
+    setWindowIcon(ProgramIcon());
     setFixedSize(TwipsRect(0, 0, 5430, 2310).size());
 
     picIcon_->setGeometry(TwipsRect(120, 240, 1020, 1020));
@@ -39,6 +41,8 @@ AboutBox::AboutBox()
     // the box just the same.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    // Chosen from the menu with Enter, the box must not close at once on that Enter held.
+    TakeOnlyFreshEnterAndEscape(*this);
     Form_Load();
 }
 

@@ -28,7 +28,8 @@ void AboutWindows::mnuUpdate_Click() {
 }
 
 // A second choice reuses the window that is open, where the user may have moved it, and brings
-// it to the front. Left to the window manager, the window could reach off the screen.
+// it to the front, out of a minimise too. Left to the window manager, the window could reach off
+// the screen.
 void AboutWindows::OpenPage(const QString& caption, const std::string& address) {
     if (!webPage_) {
         webPage_ = new WebPageWindow(browsers_);
@@ -36,6 +37,7 @@ void AboutWindows::OpenPage(const QString& caption, const std::string& address) 
     }
     webPage_->setWindowTitle(caption);
     webPage_->Navigate(QString::fromStdString(address));
+    webPage_->setWindowState(webPage_->windowState() & ~Qt::WindowMinimized);
     webPage_->show();
     webPage_->raise();
     webPage_->activateWindow();

@@ -1,6 +1,5 @@
 #include "about/WebPageWindow.h"
 
-#include <QIcon>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -13,10 +12,9 @@ WebPageWindow::WebPageWindow(const WebBrowserSource& browsers)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       message_(new QTextEdit(this)) {
-    UseProgramResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Donate"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
+    setWindowIcon(ProgramIcon());
     const QRect client = TwipsRect(0, 0, 12000, 9480);
     setFixedSize(client.size());
 

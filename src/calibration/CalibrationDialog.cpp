@@ -1,12 +1,11 @@
 #include "calibration/CalibrationDialog.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "model/AxisCalibration.h"
 #include "model/Model.h"
-#include "ui/FocusedButton.h"
+#include "ui/FreshKeys.h"
 #include "ui/PanelColour.h"
 #include "ui/PanelLook.h"
 #include "ui/PanelPictures.h"
@@ -68,6 +67,7 @@ CalibrationDialog::CalibrationDialog(Model& model, Clock& clock, TimerDriver* dr
     ssTimer.Timer = [this](int32_t) { ssTimer_Timer(); };
     connect(OK_, &QPushButton::clicked, this, &CalibrationDialog::OK_Click);
     connect(Cancel_, &QPushButton::clicked, this, &CalibrationDialog::Cancel_Click);
+    TakeOnlyFreshEnterAndEscape(*this, EnterKey::PressesFocusedButton);
 }
 
 void CalibrationDialog::ssTimer_Timer() {
@@ -89,10 +89,9 @@ void CalibrationDialog::Cancel_Click() {
 
 void CalibrationDialog::reject() {}
 
-void CalibrationDialog::keyPressEvent(QKeyEvent* event) {
-    if (!EnterPressesFocusedButton(*this, *event)) {
-        QDialog::keyPressEvent(event);
-    }
+void CalibrationDialog::closeEvent(QCloseEvent* event) {
+    Cancel_Click();
+    QDialog::closeEvent(event);
 }
 
 void CalibrationDialog::DrawStick() {

@@ -15,7 +15,8 @@ class PictureBox;
 
 // The modal dialog in which the user moves the controller to all sides while it learns each
 // axis's limits from the engine's raw samples and previews the stick and the twist as those
-// limits would calibrate them. It has no close button: OK and Cancel are its only ways out.
+// limits would calibrate them. It asks for no close button; where the window manager draws one
+// all the same, it cancels.
 class CalibrationDialog final : public QDialog {
     Q_OBJECT
 
@@ -27,7 +28,7 @@ public:
     void OK_Click();
     void Cancel_Click();
 
-    // Escape and the window manager's close button do nothing.
+    // Escape does nothing.
     void reject() override;
 
     PictureBox* Picture1() const { return Picture1_; }
@@ -40,7 +41,7 @@ public:
     PrecisionTimer ssTimer;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void DrawStick();

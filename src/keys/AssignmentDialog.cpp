@@ -8,8 +8,9 @@
 #include "keys/KeyButtons.h"
 #include "keys/LabelMetrics.h"
 #include "model/DelayCodes.h"
-#include "ui/FocusedButton.h"
+#include "ui/FreshKeys.h"
 #include "ui/PanelLook.h"
+#include "ui/Resources.h"
 
 namespace qv {
 
@@ -66,6 +67,9 @@ AssignmentDialog::AssignmentDialog(Model& model)
     connect(c_.btnOK, &QPushButton::clicked, this, &AssignmentDialog::btnOK_Click);
     connect(c_.btnCancel, &QPushButton::clicked, this, &AssignmentDialog::reject);
     c_.btnOK->installEventFilter(this);
+    // Enter on a key button enters it and moves the focus to OK: held on, it must not press OK.
+    TakeOnlyFreshEnterAndEscape(*this, EnterKey::PressesFocusedButton);
+    setWindowIcon(ProgramIcon());
     Form_Load();
 }
 
@@ -124,12 +128,6 @@ void AssignmentDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedSinceOpened_) {
         activatedSinceOpened_ = true;
         Form_Activate();
-    }
-}
-
-void AssignmentDialog::keyPressEvent(QKeyEvent* event) {
-    if (!EnterPressesFocusedButton(*this, *event)) {
-        QDialog::keyPressEvent(event);
     }
 }
 

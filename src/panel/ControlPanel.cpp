@@ -1,7 +1,6 @@
 #include "panel/ControlPanel.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
@@ -11,7 +10,7 @@
 #include "keys/AssignmentDialog.h"
 #include "model/AxisCalibration.h"
 #include "profiles/ProfileNameDialog.h"
-#include "ui/FocusedButton.h"
+#include "ui/FreshKeys.h"
 #include "ui/ModalWindows.h"
 #include "ui/PanelLook.h"
 #include "ui/Resources.h"
@@ -56,7 +55,7 @@ ControlPanel::ControlPanel(Application& app, PanelParts parts)
       pages_(*this, parts_.webBrowsers) {
     UseProgramResources();
     setWindowTitle(QStringLiteral("Quorvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvane/icon.png")));
+    setWindowIcon(ProgramIcon());
     auto* client = new PanelClient(this);
     setCentralWidget(client);
     c_ = BuildPanelControls(client);
@@ -82,6 +81,8 @@ ControlPanel::ControlPanel(Application& app, PanelParts parts)
     new ModalWindowKeeper(this);
     // As the default button, "&Start Engine" would take Enter by itself while it has the focus.
     c_.Send->installEventFilter(this);
+    // The repeats of a key held to close a dialog come here once the dialog has gone.
+    TakeOnlyFreshEnterAndEscape(*this);
     app_.engine.AttachView(*this);
 }
 
@@ -129,15 +130,11 @@ bool ControlPanel::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Escape is "&Exit"; Enter presses "&Exit" while it has the focus, else "&Start Engine". Only a
-// fresh press counts: the repeats of a key held to close a dialog come here once it has gone.
+// Escape is "&Exit"; Enter presses "&Exit" while it has the focus, else "&Start Engine".
 void ControlPanel::keyPressEvent(QKeyEvent* event) {
     const bool enter = IsEnter(*event);
     if (!enter && event->key() != Qt::Key_Escape) {
         QMainWindow::keyPressEvent(event);
-        return;
-    }
-    if (!keyPresses_.IsFresh(*event)) {
         return;
     }
     if (!enter || focusWidget() == c_.CancelButton) {
@@ -145,11 +142,6 @@ void ControlPanel::keyPressEvent(QKeyEvent* event) {
     } else if (c_.Send->isEnabled()) {
         c_.Send->click();
     }
-}
-
-void ControlPanel::keyReleaseEvent(QKeyEvent* event) {
-    keyPresses_.Released(*event);
-    QMainWindow::keyReleaseEvent(event);
 }
 
 }  // namespace qv

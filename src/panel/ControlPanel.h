@@ -16,7 +16,6 @@
 #include "panel/TrayArea.h"
 #include "panel/TrayMenuState.h"
 #include "profiles/ProfileCommands.h"
-#include "ui/FreshPress.h"
 
 namespace qv {
 
@@ -85,7 +84,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -127,7 +125,6 @@ private:
     std::unique_ptr<ProfileCommands> profiles_;
     bool unloading_ = false;
     bool inputProblemTold_ = false;
-    FreshPress keyPresses_;
     std::unique_ptr<LiveView> liveView_;
 };
 

@@ -1,5 +1,6 @@
 #include "panel/PageBox.h"
 
+#include <QAbstractButton>
 #include <QMouseEvent>
 
 #include "ui/PanelLook.h"
@@ -23,6 +24,19 @@ void PageBox::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click) {
         emit clicked(index_);
+    }
+}
+
+// A collapsed page shows only its title: a focus frame on a button under it would be a focus
+// nobody can see, and Space there would open a slot nobody can see either.
+void PageBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        const bool shown = rect().contains(button->geometry());
+        button->setFocusPolicy(shown ? Qt::StrongFocus : Qt::NoFocus);
+        if (!shown && button == window()->focusWidget()) {
+            focusNextChild();
+        }
     }
 }
 

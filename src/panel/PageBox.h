@@ -4,7 +4,8 @@
 
 namespace qv {
 
-// One of the three shift pages that hold the shifted slot buttons; a click on it opens it.
+// One of the three shift pages that hold the shifted slot buttons; a click on it opens it. The
+// buttons its height cuts off are out of the Tab order, and the focus leaves them.
 class PageBox final : public QWidget {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int index_;

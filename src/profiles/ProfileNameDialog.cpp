@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/FreshKeys.h"
 #include "ui/Twips.h"
 
 namespace qv {
@@ -42,6 +43,8 @@ ProfileNameDialog::ProfileNameDialog(QWidget* parent)
     });
     connect(OKButton_, &QPushButton::clicked, this, &ProfileNameDialog::OKButton_Click);
     connect(CancelButton_, &QPushButton::clicked, this, &ProfileNameDialog::CancelButton_Click);
+    // Chosen from the File menu with Enter, the dialog must not load or save on that Enter held.
+    TakeOnlyFreshEnterAndEscape(*this);
 }
 
 void ProfileNameDialog::Prepare(const QString& caption, const QString& folder, const QString& text,

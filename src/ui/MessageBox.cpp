@@ -1,36 +1,12 @@
 #include "ui/MessageBox.h"
 
-#include <QAbstractButton>
-#include <QKeyEvent>
 #include <utility>
 
-#include "ui/FocusedButton.h"
-#include "ui/FreshPress.h"
+#include "ui/FreshKeys.h"
 
 namespace qv {
 
 namespace {
-
-// A box often follows a press of Enter or Escape in another window, the overwrite question
-// that of "Save": a key still held there must not answer it by its repeats.
-class HeldKeysIgnored final : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease) {
-            presses_.Released(*static_cast<QKeyEvent*>(event));
-        } else if (event->type() == QEvent::KeyPress) {
-            const auto& press = *static_cast<QKeyEvent*>(event);
-            const bool answers = IsEnter(press) || press.key() == Qt::Key_Escape;
-            if (answers && !presses_.IsFresh(press)) {
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    FreshPress presses_;
-};
 
 // Made on first use: a test program may set it from a static object of its own, built before
 // this file's would be.
@@ -53,10 +29,9 @@ QMessageBox::StandardButton MessageBox::Show(QWidget* parent, const QString& tit
     if (defaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(defaultButton);
     }
-    HeldKeysIgnored heldKeys;
-    for (QAbstractButton* button : box.buttons()) {
-        button->installEventFilter(&heldKeys);
-    }
+    // A box often follows a press of Enter or Escape in another window, the overwrite question
+    // that of "Save": a key still held there must not answer it by its repeats.
+    TakeOnlyFreshEnterAndEscape(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

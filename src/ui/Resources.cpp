@@ -13,4 +13,9 @@ void UseProgramResources() {
     InitProgramResources();
 }
 
+QIcon ProgramIcon() {
+    UseProgramResources();
+    return QIcon(QStringLiteral(":/quorvane/icon.png"));
+}
+
 }  // namespace qv

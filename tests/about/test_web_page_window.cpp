@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 
@@ -56,6 +57,22 @@ TEST_F(WebPageWindowTest, EachMenuEntrySetsItsCaptionAndPageInTheOneWindow) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Donation for Quorvane"));
     EXPECT_EQ(browsers.made, 1) << "one browser for all three pages";
     EXPECT_EQ(browsers.last->visited.size(), 3u);
+}
+
+// A minimised window whose menu entry is chosen again comes back, in front and active, where
+// the person can see that the choice did something.
+TEST_F(WebPageWindowTest, AMinimisedWindowComesBackWhenChosenAgain) {
+    windows.mnuDonate_Click();
+    WebPageWindow* window = windows.WebPage();
+    window->showMinimized();
+    panel.show();
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    windows.mnuUpdate_Click();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Check for Quorvane updates"));
 }
 
 TEST_F(WebPageWindowTest, TheBrowserCoversTheFixedClientAreaUnderTheProgramIcon) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -101,11 +102,10 @@ TEST_F(CalibrationDialogTest, IsLoadedOnFirstUseAtItsPlacesInItsColours) {
     });
 }
 
-TEST_F(CalibrationDialogTest, OnlyItsButtonsCloseIt) {
+TEST_F(CalibrationDialogTest, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
     WhileOpen([&](CalibrationDialog& d) {
         QTest::keyClick(&d, Qt::Key_Escape);
-        d.close();
-        EXPECT_TRUE(d.isVisible()) << "Escape and the window's close button do nothing";
+        EXPECT_TRUE(d.isVisible()) << "Escape does nothing";
         d.Text1()->setFocus();
         QTest::keyClick(d.Text1(), Qt::Key_Return);
         EXPECT_TRUE(d.isVisible()) << "neither button is the default";
@@ -116,6 +116,18 @@ TEST_F(CalibrationDialogTest, OnlyItsButtonsCloseIt) {
         EXPECT_FALSE(d.isVisible()) << "Enter presses the button that has the focus";
     });
     EXPECT_FALSE(h.calib.running);
+}
+
+// The window manager may draw a close button though the dialog asks for none: it cancels.
+TEST_F(CalibrationDialogTest, TheWindowManagersCloseButtonCancels) {
+    WhileOpen([&](CalibrationDialog& d) {
+        Tick(400, 400, 400);
+        h.calib.Fire();
+        d.windowHandle()->close();
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_FALSE(h.calib.running);
+    EXPECT_EQ(Limits().MaxX, 512) << "nothing committed";
 }
 
 TEST_F(CalibrationDialogTest, LearnsFromTheTicksAndOKCommitsTheAxesThatMoved) {

@@ -126,5 +126,23 @@ TEST_F(AssignmentKeyboard, FunctionTextKeepsToTheProfilesCodePage) {
     EXPECT_FALSE(written.error) << written.error->Message();
 }
 
+// Key presses made without a time stamp are each a press of their own: Enter on a key button
+// enters the key and moves the focus to OK, and the next Enter presses OK.
+TEST_F(AssignmentKeyboard, EachEnterOfTheTestsOwnActs) {
+    h.Open(7, 0, [&] {
+        h.keys.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h.keys));
+        for (int tab = 0; tab < 40 && QApplication::focusWidget() != c.VK[4]; ++tab) {
+            Type(Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), c.VK[4]) << "MOUSE MIDDLE";
+        Type(Qt::Key_Return);
+        EXPECT_EQ(h.Shown(), QStringList{"MOUSE MIDDLE"});
+        Type(Qt::Key_Return);
+        EXPECT_FALSE(h.keys.isVisible());
+    });
+    EXPECT_EQ(h.Stored(0, 7, 2), (Steps{0, 4, 0}));
+}
+
 }  // namespace
 }  // namespace qv

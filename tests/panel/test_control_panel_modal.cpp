@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "AxisReport.h"
-#include "HeldKey.h"
 #include "PanelHarness.h"
 #include "calibration/CalibrationDialog.h"
 #include "keys/AssignmentDialog.h"
@@ -16,9 +16,7 @@
 namespace qv {
 namespace {
 
-using test::HeldKeyRepeats;
 using test::PanelHarness;
-using test::SendKey;
 
 class PanelModal : public ::testing::Test {
 protected:
@@ -65,26 +63,30 @@ protected:
         EXPECT_TRUE(h.sink.KeyDowns().empty()) << what;
     }
 
-    PanelHarness h;
-    int ticks_ = 0;
-};
-
-TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
+    // Each modal window the panel opens: how it opens, and how it closes.
     struct Way {
         const char* name;
         std::function<void()> open;
         std::function<void(QWidget&)> close;
     };
-    const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
-    const Way ways[] = {
-        {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
-         escape},
-        {"calibration", [this] { h.Menus().Calibrate->trigger(); },
-         [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
-        {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
-        {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
-    };
-    for (const Way& way : ways) {
+    std::vector<Way> Ways() {
+        const auto escape = [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
+        return {
+            {"assignment", [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); },
+             escape},
+            {"calibration", [this] { h.Menus().Calibrate->trigger(); },
+             [](QWidget& dialog) { static_cast<CalibrationDialog&>(dialog).Cancel()->click(); }},
+            {"file name", [this] { h.Menus().menLoad->trigger(); }, escape},
+            {"About", [this] { h.Menus().mnuAbout->trigger(); }, escape},
+        };
+    }
+
+    PanelHarness h;
+    int ticks_ = 0;
+};
+
+TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
+    for (const Way& way : Ways()) {
         WhileOpen(way.open, [&](QWidget& dialog) {
             dialog.showMinimized();
             TickMovingStick();
@@ -100,31 +102,16 @@ TEST_F(PanelModal, AMinimiseWhileADialogIsOpenIsUndoneAndSendsNothing) {
     EXPECT_TRUE(h.tray.shown) << "with no dialog open, a minimise goes to the tray as ever";
 }
 
-// Escape held to cancel the assignment dialog, and Enter held on its OK: the repeats that reach
-// the panel once the dialog has gone neither end the program nor start the engine.
-TEST_F(PanelModal, AKeyHeldToCloseADialogDoesNotRepeatIntoThePanel) {
-    const auto openSlot = [this] { QTest::mouseClick(h.Controls().btnKEY[7], Qt::LeftButton); };
-    WhileOpen(openSlot, [](QWidget& dialog) {
-        QTest::keyPress(dialog.focusWidget(), Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Escape, 1000);
-    EXPECT_FALSE(h.panel->Unloaded());
-    EXPECT_EQ(h.hid.closed, 0);
-
-    WhileOpen(openSlot, [](QWidget& dialog) {
-        auto& keys = static_cast<AssignmentDialog&>(dialog);
-        keys.Timer1_Timer();
-        ASSERT_TRUE(keys.Controls().btnOK->hasFocus());
-        QTest::keyPress(keys.Controls().btnOK, Qt::Key_Return);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    HeldKeyRepeats(h.panel->focusWidget(), Qt::Key_Return, 2000);
-    EXPECT_TRUE(h.panel->Shown()) << "the engine is not started";
-    EXPECT_FALSE(h.tray.shown);
-
-    SendKey(h.panel->focusWidget(), QEvent::KeyPress, Qt::Key_Return, false, 3000);
-    EXPECT_TRUE(h.tray.shown) << "a fresh press starts it";
+// Every window shows the program's icon in its title bar, not the desktop's generic one.
+TEST_F(PanelModal, EveryWindowShowsTheProgramsIcon) {
+    const QImage icon = h.panel->windowIcon().pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    for (const Way& way : Ways()) {
+        WhileOpen(way.open, [&](QWidget& dialog) {
+            EXPECT_TRUE(dialog.windowIcon().pixmap(32).toImage() == icon) << way.name;
+            way.close(dialog);
+        });
+    }
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+#include <set>
+
 #include "PanelHarness.h"
 #include "ui/PanelLook.h"
 
@@ -87,6 +91,59 @@ TEST_F(PanelPreview, HeldShiftButtonWinsOverAClickOnAPage) {
     EXPECT_EQ(pages[0]->height(), 105);
     EXPECT_EQ(pages[2]->height(), 25);
     EXPECT_EQ(pages[2]->y(), 432);
+}
+
+// Whether no part of `control` lies outside a parent of it, so that all of it is on show.
+bool WhollyShown(const QWidget* control) {
+    for (const QWidget* parent = control->parentWidget(); parent != nullptr;
+         parent = parent->parentWidget()) {
+        if (!parent->rect().contains(QRect(control->mapTo(parent, QPoint()), control->size()))) {
+            return false;
+        }
+        if (parent->isWindow()) {
+            break;
+        }
+    }
+    return control->isVisible();
+}
+
+// Forty Tabs, each of which must move the focus to a control on show; answers where they went.
+std::set<QWidget*> FortyTabs() {
+    std::set<QWidget*> reached;
+    for (int tab = 1; tab <= 40; ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        EXPECT_TRUE(WhollyShown(focused)) << "Tab " << tab;
+        reached.insert(focused);
+    }
+    return reached;
+}
+
+// The buttons of a collapsed page are out of the Tab order: Tab would show no focus on them, and
+// Space there would open a slot nobody can see. A page that collapses takes the focus off them.
+TEST_F(PanelPreview, TabGoesOnlyToTheButtonsOfAnOpenPage) {
+    const PanelControls& c = h.Controls();
+    h.panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.panel.get()));
+    std::set<QWidget*> reached = FortyTabs();
+    EXPECT_TRUE(reached.contains(c.btnKEY[16])) << "page F1 is open";
+
+    QTest::mouseClick(c.lblButton[1], Qt::LeftButton, {}, QPoint(5, 5));
+    for (int t = 0; t < 20; ++t) {
+        Tick(Report());
+    }
+    reached = FortyTabs();
+    EXPECT_TRUE(reached.contains(c.btnKEY[22])) << "page F2 is open";
+    EXPECT_FALSE(reached.contains(c.btnKEY[16])) << "page F1 is not";
+
+    while (QApplication::focusWidget() != c.btnKEY[22]) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::mouseClick(c.lblButton[2], Qt::LeftButton, {}, QPoint(5, 5));
+    for (int t = 0; t < 20; ++t) {
+        Tick(Report());
+        EXPECT_TRUE(WhollyShown(QApplication::focusWidget())) << "tick " << t;
+    }
 }
 
 // The shown panel, rendered: shift button 2 held in mode 1.
