@@ -65,6 +65,18 @@ private:
     MessageBox::Answerer previous_;
 };
 
+// While it lives the boxes are shown, for a test that answers them with the keys as a person does.
+class RealMessageBoxes final {
+public:
+    RealMessageBoxes() : previous_(MessageBox::SetTestAnswerer(nullptr)) {}
+    ~RealMessageBoxes() { MessageBox::SetTestAnswerer(std::move(previous_)); }
+    RealMessageBoxes(const RealMessageBoxes&) = delete;
+    RealMessageBoxes& operator=(const RealMessageBoxes&) = delete;
+
+private:
+    MessageBox::Answerer previous_;
+};
+
 // Each test starts with no answers and no boxes, and leaves none: an answer not used may hold on
 // to the test's own objects.
 class MessageBoxListener final : public ::testing::EmptyTestEventListener {

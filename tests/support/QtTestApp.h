@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <memory>
 
+#include "MessageBoxAnswers.h"
 #include "ui/AppLook.h"
 
 namespace qv::test {
 
 // The one QApplication of a widget test program, with the program's look: made before the first
-// test, gone after the last one and before the program's statics are torn down.
+// test, gone after the last one and before the program's statics are torn down. Its message boxes
+// are answered by its tests (MessageBoxAnswers.h): one no test expected fails that test.
 class QtAppEnvironment final : public ::testing::Environment {
 public:
     void SetUp() override {

@@ -21,6 +21,7 @@ TEST(MessageBoxKeys, TheRepeatsOfAKeyHeldDownAnswerNothing) {
     if (!keyboard.WhyNot().empty()) {
         GTEST_SKIP() << keyboard.WhyNot();
     }
+    const test::RealMessageBoxes shown;
     QDialog saving;
     auto* save = new QPushButton(QStringLiteral("Save"), &saving);
     save->setDefault(true);
